@@ -1,0 +1,1 @@
+target_sources(chart_tests PRIVATE)
