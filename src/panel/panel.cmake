@@ -1,1 +1,4 @@
-target_sources(chart_core PRIVATE)
+target_sources(chart_core PRIVATE
+  key_file.cpp
+  option_store.cpp
+)

@@ -1,1 +1,1 @@
-target_sources(chart_tests PRIVATE)
+target_sources(chart_tests PRIVATE option_store_test.cpp)
