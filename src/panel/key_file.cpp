@@ -33,11 +33,12 @@ TKeyFile TKeyFile::Parse(const std::string& text) {
   std::string raw;
   std::string group;
   while (std::getline(in, raw)) {
-    Line line{raw, group, {}, {}};
+    Line line{raw, group, {}, {}, false};
     const std::string t = Trim(raw);
     if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
       group = t.substr(1, t.size() - 2);
       line.group = group;
+      line.header = true;
     } else if (!t.empty() && t[0] != '#' && t[0] != ';') {
       const auto eq = t.find('=');
       if (eq != std::string::npos) {
@@ -64,7 +65,7 @@ void TKeyFile::SetValue(const std::string& group, const std::string& key, const 
     if (l.group != group) continue;
     groupSeen = true;
     // New keys go after the group's last value (or its header), before any blank lines.
-    if (!l.key.empty() || l.text.find('[') != std::string::npos) lastOfGroup = i;
+    if (!l.key.empty() || l.header) lastOfGroup = i;
     if (l.key == key) {
       l.value = value;
       l.text = key + "=" + value;
@@ -72,11 +73,11 @@ void TKeyFile::SetValue(const std::string& group, const std::string& key, const 
     }
   }
   if (!groupSeen) {
-    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back({"", lines_.back().group, {}, {}});
-    lines_.push_back({"[" + group + "]", group, {}, {}});
+    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back({"", lines_.back().group, {}, {}, false});
+    lines_.push_back({"[" + group + "]", group, {}, {}, true});
     lastOfGroup = lines_.size() - 1;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastOfGroup + 1), Line{key + "=" + value, group, key, value});
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastOfGroup + 1), Line{key + "=" + value, group, key, value, false});
 }
 
 std::string TKeyFile::ToText() const {

@@ -27,6 +27,7 @@ class TKeyFile {
     std::string group;  // the group the line belongs to
     std::string key;    // empty for group headers, comments and blank lines
     std::string value;
+    bool header;
   };
   std::vector<Line> lines_;
 };
