@@ -1,1 +1,3 @@
-target_sources(chart_core PRIVATE)
+target_sources(chart_core PRIVATE
+  headless_host.cpp
+)

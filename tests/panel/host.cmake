@@ -1,1 +1,3 @@
-target_sources(chart_tests PRIVATE)
+target_sources(chart_tests PRIVATE
+  headless_host_test.cpp
+)
