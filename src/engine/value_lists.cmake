@@ -1,1 +1,4 @@
-target_sources(chart_core PRIVATE)
+target_sources(chart_core PRIVATE
+  value_list.cpp
+  value_lists.cpp
+)
