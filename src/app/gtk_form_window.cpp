@@ -1,0 +1,451 @@
+#include "app/gtk_form_window.h"
+
+#include <gdk/gdkx.h>
+#include <gtk/gtk.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "app/gtk_input.h"
+#include "app/screen_cursors.h"
+#include "canvas/device_context.h"
+#include "core/rounding.h"
+
+namespace quil {
+
+// The toolkit side of one child control.
+struct TGtkFormWindow::TControlWidget {
+  TGtkFormWindow* window = nullptr;
+  TControl* control = nullptr;
+  GtkWidget* widget = nullptr;
+  bool isButton = false;
+  int cursor = crDefault;
+  TWheelAccumulator wheel;
+  bool pointerInside = false;
+  bool explicitGrab = false;
+  guint buttonsHeld = 0;
+};
+
+namespace {
+
+// A form's own font for its push buttons (the form's Font: 12 px "Segoe UI"), and the button
+// metrics that let a button keep the height it is given (25 px instead of the theme's 34).
+constexpr const char* kButtonCss =
+    "button { min-height: 0; min-width: 0; padding: 0 4px; }\n"
+    "button label { font-family: \"Segoe UI\"; font-size: 12px; }\n";
+
+std::string CssColor(TColor color) {
+  const TColor rgb = SystemColor(color);
+  char text[8];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+  return text;
+}
+
+// Captions mark their access key with '&' ("&&" is a literal one); the toolkit uses '_'.
+std::string MnemonicLabel(const std::string& caption) {
+  std::string label;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    const char c = caption[i];
+    if (c == '_') {
+      label += "__";
+    } else if (c == '&' && i + 1 < caption.size() && caption[i + 1] == '&') {
+      label += '&';
+      ++i;
+    } else if (c == '&') {
+      label += '_';
+    } else {
+      label += c;
+    }
+  }
+  return label;
+}
+
+// A rounded rectangle as the union of one span per row: each corner is a quarter of an
+// ellipse whose width and height are `round` pixels.
+cairo_region_t* RoundRectRegion(int width, int height, int round) {
+  cairo_region_t* region = cairo_region_create();
+  const double r = std::min({round / 2.0, width / 2.0, height / 2.0});
+  for (int y = 0; y < height; ++y) {
+    const double fromEdge = std::min(y, height - 1 - y) + 0.5;
+    int inset = 0;
+    if (fromEdge < r) {
+      const double dy = r - fromEdge;
+      inset = QuilRound(r - std::sqrt(r * r - dy * dy));
+    }
+    const cairo_rectangle_int_t span{inset, y, width - 2 * inset, 1};
+    if (span.width > 0) cairo_region_union_rectangle(region, &span);
+  }
+  return region;
+}
+
+// The toolkit queues the double-click event right behind the second press. The library sees a
+// double click as one press carrying ssDouble, so that second plain press is left out.
+bool DoubleClickFollows(const GdkEventButton& press) {
+  GdkEvent* next = gdk_event_peek();
+  if (!next) return false;
+  const bool follows = next->type == GDK_2BUTTON_PRESS && next->button.window == press.window &&
+                       next->button.button == press.button;
+  gdk_event_free(next);
+  return follows;
+}
+
+}  // namespace
+
+struct TGtkFormWindow::Signals {
+  static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    child.window->Guarded([&] {
+      TCairoDeviceContext dc(cr);
+      child.control->Paint(dc);
+    });
+    return TRUE;
+  }
+
+  static gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    const auto button = MouseButtonFromGdk(event->button);
+    if (!button) return FALSE;
+    const int x = ClientPixel(event->x);
+    const int y = ClientPixel(event->y);
+    if (event->type == GDK_BUTTON_PRESS) {
+      child.buttonsHeld |= 1u << event->button;
+      if (DoubleClickFollows(*event)) return TRUE;
+      child.window->Guarded([&] { child.control->MouseDown(*button, PressShift(event->state, *button), x, y); });
+    } else if (event->type == GDK_2BUTTON_PRESS) {
+      child.window->Guarded([&] {
+        child.control->DblClick();
+        child.control->MouseDown(*button, PressShift(event->state, *button) | ssDouble, x, y);
+      });
+    }
+    return TRUE;
+  }
+
+  static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    const auto button = MouseButtonFromGdk(event->button);
+    if (!button) return FALSE;
+    child.buttonsHeld &= ~(1u << event->button);
+    child.window->Guarded([&] {
+      child.control->MouseUp(*button, ReleaseShift(event->state, *button), ClientPixel(event->x), ClientPixel(event->y));
+    });
+    return TRUE;
+  }
+
+  static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    child.pointerInside = true;
+    child.window->Guarded([&] {
+      child.control->MouseMove(ShiftFromModifiers(event->state), ClientPixel(event->x), ClientPixel(event->y));
+    });
+    return TRUE;
+  }
+
+  static gboolean OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    if (event->mode == GDK_CROSSING_NORMAL || event->mode == GDK_CROSSING_UNGRAB) child.pointerInside = true;
+    return FALSE;
+  }
+
+  // Only a real departure of the pointer counts. While a button is held the pointer is
+  // captured, and the departure is reported when the capture ends outside (mode ungrab);
+  // crossings caused by another widget's grab (a button pressed from the keyboard) are not
+  // the mouse leaving.
+  static gboolean OnLeave(GtkWidget* widget, GdkEventCrossing* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    if (event->detail == GDK_NOTIFY_INFERIOR || !child.pointerInside) return FALSE;
+    const bool buttonsDown = (event->state & (GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK)) != 0;
+    bool left = false;
+    if (event->mode == GDK_CROSSING_NORMAL) {
+      left = !buttonsDown;
+    } else if (event->mode == GDK_CROSSING_UNGRAB) {
+      const int x = ClientPixel(event->x);
+      const int y = ClientPixel(event->y);
+      left = x < 0 || y < 0 || x >= gtk_widget_get_allocated_width(widget) || y >= gtk_widget_get_allocated_height(widget);
+    }
+    if (!left) return FALSE;
+    child.pointerInside = false;
+    child.window->Guarded([&] { child.control->MouseLeave(); });
+    return FALSE;
+  }
+
+  static gboolean OnScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    const int units = child.wheel.Units(*event);
+    if (units == 0) return TRUE;
+    const TPoint pos{ClientPixel(event->x), ClientPixel(event->y)};
+    child.window->Guarded([&] { child.control->MouseWheel(ShiftFromModifiers(event->state), units, pos); });
+    return TRUE;
+  }
+
+  static void OnRealize(GtkWidget*, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    child.window->ApplyCursor(child);
+  }
+
+  static void OnClicked(GtkButton*, gpointer data) {
+    auto& child = *static_cast<TControlWidget*>(data);
+    child.window->Guarded([&] { child.control->Click(); });
+  }
+
+  // Keys go through the form first: Tab and Shift+Tab follow the form's tab order (not the
+  // toolkit's order by position), other keys reach the focused control; what the form leaves
+  // unused (Space on a button, say) goes on to the toolkit.
+  static gboolean OnWindowKeyPress(GtkWidget* widget, GdkEventKey* event, gpointer data) {
+    auto& self = *static_cast<TGtkFormWindow*>(data);
+    const int key = VirtualKeyFromKeyval(event->keyval);
+    if (key == 0) return FALSE;
+    bool used = false;
+    self.Guarded([&] { used = self.form_.DispatchKeyDown(key, ShiftFromModifiers(event->state)); });
+    if (used && key == VK_TAB) gtk_window_set_focus_visible(GTK_WINDOW(widget), TRUE);
+    return used;
+  }
+
+  static gboolean OnWindowKeyRelease(GtkWidget*, GdkEventKey* event, gpointer data) {
+    auto& self = *static_cast<TGtkFormWindow*>(data);
+    const int key = VirtualKeyFromKeyval(event->keyval);
+    if (key == 0) return FALSE;
+    bool used = false;
+    self.Guarded([&] { used = self.form_.DispatchKeyUp(key, ShiftFromModifiers(event->state)); });
+    return used;
+  }
+
+  static gboolean OnWindowDelete(GtkWidget*, GdkEvent*, gpointer data) {
+    auto& self = *static_cast<TGtkFormWindow*>(data);
+    self.Guarded([&] {
+      if (self.form_.OnClose) self.form_.OnClose(self.form_);
+    });
+    return FALSE;
+  }
+
+  static void OnWindowDestroy(GtkWidget*, gpointer data) { static_cast<TGtkFormWindow*>(data)->WindowDestroyed(); }
+};
+
+TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : form_(form), cursors_(cursors) {
+  window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+  gtk_window_set_title(GTK_WINDOW(window_), form.Caption().c_str());
+  gtk_window_set_default_size(GTK_WINDOW(window_), form.ClientWidth(), form.ClientHeight());
+  gtk_style_context_add_class(gtk_widget_get_style_context(window_), "quil-form");
+
+  css_ = gtk_css_provider_new();
+  const std::string css = "window.quil-form { background-color: " + CssColor(form.Color()) + "; }\n" + kButtonCss;
+  gtk_css_provider_load_from_data(css_, css.c_str(), -1, nullptr);
+  gtk_style_context_add_provider_for_screen(gtk_widget_get_screen(window_), GTK_STYLE_PROVIDER(css_),
+                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+
+  // A layout places its children at fixed positions like GtkFixed, but asks for no size of
+  // its own: the window can be made smaller than the children, which are then clipped.
+  layout_ = gtk_layout_new(nullptr, nullptr);
+  gtk_container_add(GTK_CONTAINER(window_), layout_);
+  g_signal_connect(window_, "key-press-event", G_CALLBACK(Signals::OnWindowKeyPress), this);
+  g_signal_connect(window_, "key-release-event", G_CALLBACK(Signals::OnWindowKeyRelease), this);
+  g_signal_connect(window_, "delete-event", G_CALLBACK(Signals::OnWindowDelete), this);
+  g_signal_connect(window_, "destroy", G_CALLBACK(Signals::OnWindowDestroy), this);
+
+  form_.SetHost(this);
+  for (int i = 0; i < form.ControlCount(); ++i) AddChild(*form.Controls(i));
+}
+
+TGtkFormWindow::~TGtkFormWindow() {
+  if (window_) gtk_widget_destroy(window_);
+  if (form_.Host() == this) form_.SetHost(nullptr);
+  gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css_));
+  g_object_unref(css_);
+}
+
+void TGtkFormWindow::AddChild(TControl& control) {
+  auto child = std::make_unique<TControlWidget>();
+  child->window = this;
+  child->control = &control;
+  child->cursor = control.Cursor();
+  child->isButton = dynamic_cast<TButton*>(&control) != nullptr;
+  GtkWidget* widget;
+  if (child->isButton) {
+    widget = gtk_button_new_with_mnemonic(MnemonicLabel(control.Caption()).c_str());
+    g_signal_connect(widget, "clicked", G_CALLBACK(Signals::OnClicked), child.get());
+  } else {
+    widget = gtk_drawing_area_new();
+    // The control paints every pixel itself; the toolkit draws no background first.
+    gtk_widget_set_app_paintable(widget, TRUE);
+    gtk_widget_set_can_focus(widget, dynamic_cast<TWinControl*>(&control) != nullptr);
+    gtk_widget_add_events(widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
+                                      GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_SCROLL_MASK |
+                                      GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_FOCUS_CHANGE_MASK);
+    g_signal_connect(widget, "draw", G_CALLBACK(Signals::OnDraw), child.get());
+    g_signal_connect(widget, "button-press-event", G_CALLBACK(Signals::OnButtonPress), child.get());
+    g_signal_connect(widget, "button-release-event", G_CALLBACK(Signals::OnButtonRelease), child.get());
+    g_signal_connect(widget, "motion-notify-event", G_CALLBACK(Signals::OnMotion), child.get());
+    g_signal_connect(widget, "enter-notify-event", G_CALLBACK(Signals::OnEnter), child.get());
+    g_signal_connect(widget, "leave-notify-event", G_CALLBACK(Signals::OnLeave), child.get());
+    g_signal_connect(widget, "scroll-event", G_CALLBACK(Signals::OnScroll), child.get());
+    g_signal_connect(widget, "realize", G_CALLBACK(Signals::OnRealize), child.get());
+  }
+  child->widget = widget;
+  gtk_widget_set_size_request(widget, control.Width(), control.Height());
+  gtk_widget_set_sensitive(widget, control.Enabled());
+  gtk_layout_put(GTK_LAYOUT(layout_), widget, control.Left(), control.Top());
+  gtk_widget_set_visible(widget, control.Visible());
+  children_[&control] = std::move(child);
+}
+
+TGtkFormWindow::TControlWidget* TGtkFormWindow::Find(const TControl& control) const {
+  auto it = children_.find(&control);
+  return it == children_.end() ? nullptr : it->second.get();
+}
+
+template <class Handler>
+void TGtkFormWindow::Guarded(Handler&& handler) {
+  try {
+    handler();
+  } catch (...) {
+    if (!error_) error_ = std::current_exception();
+    if (running_) gtk_main_quit();
+  }
+}
+
+void TGtkFormWindow::Show() {
+  if (!window_) return;
+  gtk_widget_show(layout_);
+  gtk_widget_show(window_);
+  TWinControl* first = form_.ActiveControl();
+  if (!first || !first->CanFocus()) first = form_.FindNextControl(nullptr, true);
+  if (first) first->SetFocus();
+}
+
+void TGtkFormWindow::Run() {
+  if (window_) {
+    running_ = true;
+    gtk_main();
+    running_ = false;
+  }
+  if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+}
+
+void TGtkFormWindow::ProcessPendingEvents() {
+  while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+  if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+}
+
+void TGtkFormWindow::Close() {
+  if (window_) gtk_window_close(GTK_WINDOW(window_));
+}
+
+unsigned long TGtkFormWindow::NativeWindow() const {
+  GdkWindow* gdkWindow = window_ ? gtk_widget_get_window(window_) : nullptr;
+  return gdkWindow && GDK_IS_X11_WINDOW(gdkWindow) ? gdk_x11_window_get_xid(gdkWindow) : 0;
+}
+
+void TGtkFormWindow::WindowDestroyed() {
+  // The widgets are going; nothing may reach them (or their signal data) from now on.
+  window_ = nullptr;
+  layout_ = nullptr;
+  children_.clear();
+  if (running_) gtk_main_quit();
+}
+
+void TGtkFormWindow::InvalidateControl(TControl& control) {
+  if (&control == &form_) {
+    if (window_) gtk_widget_queue_draw(window_);
+    return;
+  }
+  TControlWidget* child = Find(control);
+  if (!child) return;
+  if (child->isButton) gtk_button_set_label(GTK_BUTTON(child->widget), MnemonicLabel(control.Caption()).c_str());
+  gtk_widget_set_sensitive(child->widget, control.Enabled());
+  gtk_widget_queue_draw(child->widget);
+}
+
+void TGtkFormWindow::UpdateControl(TControl& control) {
+  TControlWidget* child = Find(control);
+  GtkWidget* widget = child ? child->widget : window_;
+  if (!widget || !gtk_widget_is_drawable(widget)) return;
+  // The toolkit has no other way to paint a pending area synchronously.
+  G_GNUC_BEGIN_IGNORE_DEPRECATIONS
+  gdk_window_process_updates(gtk_widget_get_window(widget), FALSE);
+  G_GNUC_END_IGNORE_DEPRECATIONS
+}
+
+void TGtkFormWindow::ApplyCursor(TControlWidget& child) {
+  // A button has no window of its own; its cursor would be the form's.
+  if (child.isButton) return;
+  if (GdkWindow* gdkWindow = gtk_widget_get_window(child.widget))
+    gdk_window_set_cursor(gdkWindow, cursors_.Cursor(child.cursor));
+}
+
+void TGtkFormWindow::SetControlCursor(TControl& control, int cursor) {
+  if (TControlWidget* child = Find(control)) {
+    child->cursor = cursor;
+    ApplyCursor(*child);
+  }
+}
+
+// While a button is held the toolkit already sends every pointer event to the control it
+// was pressed in, which is the capture the controls need; outside a press an explicit grab
+// stands in for it.
+void TGtkFormWindow::SetCapture(TControl& control, bool capture) {
+  TControlWidget* child = Find(control);
+  if (!child || child->isButton) return;
+  GdkWindow* gdkWindow = gtk_widget_get_window(child->widget);
+  if (!gdkWindow) return;
+  GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(gdkWindow));
+  if (capture && !child->explicitGrab && child->buttonsHeld == 0) {
+    child->explicitGrab = gdk_seat_grab(seat, gdkWindow, GDK_SEAT_CAPABILITY_ALL_POINTING, FALSE, nullptr, nullptr,
+                                        nullptr, nullptr) == GDK_GRAB_SUCCESS;
+  } else if (!capture && child->explicitGrab) {
+    gdk_seat_ungrab(seat);
+    child->explicitGrab = false;
+  }
+}
+
+void TGtkFormWindow::SetFocus(TControl& control) {
+  if (TControlWidget* child = Find(control)) gtk_widget_grab_focus(child->widget);
+}
+
+bool TGtkFormWindow::IsFocused(const TControl& control) const {
+  const TControlWidget* child = Find(control);
+  return child && gtk_widget_is_focus(child->widget);
+}
+
+TPoint TGtkFormWindow::CursorPos(const TControl& control) const {
+  GdkWindow* top = window_ ? gtk_widget_get_window(window_) : nullptr;
+  if (!top) return {};
+  GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(top)));
+  int x = 0;
+  int y = 0;
+  gdk_window_get_device_position(top, pointer, &x, &y, nullptr);
+  const TControlWidget* child = Find(control);
+  if (!child) return {x, y};
+  int cx = x;
+  int cy = y;
+  gtk_widget_translate_coordinates(window_, child->widget, x, y, &cx, &cy);
+  return {cx, cy};
+}
+
+void TGtkFormWindow::BoundsChanged(TControl& control) {
+  if (&control == &form_) {
+    if (window_) gtk_window_resize(GTK_WINDOW(window_), std::max(1, control.Width()), std::max(1, control.Height()));
+    return;
+  }
+  TControlWidget* child = Find(control);
+  if (!child) return;
+  gtk_layout_move(GTK_LAYOUT(layout_), child->widget, control.Left(), control.Top());
+  gtk_widget_set_size_request(child->widget, control.Width(), control.Height());
+  gtk_widget_set_visible(child->widget, control.Visible());
+}
+
+// A window region limits both what shows and where the control takes the mouse, so the
+// shape of the control's window is set, not only its input region.
+void TGtkFormWindow::SetRoundRegion(TControl& control, int round) {
+  TControlWidget* child = Find(control);
+  if (!child || child->isButton) return;
+  if (round <= 0) {
+    gtk_widget_shape_combine_region(child->widget, nullptr);
+    return;
+  }
+  cairo_region_t* region = RoundRectRegion(control.Width(), control.Height(), round);
+  gtk_widget_shape_combine_region(child->widget, region);
+  cairo_region_destroy(region);
+}
+
+}  // namespace quil

@@ -1,0 +1,159 @@
+// The program as a user meets it: started as its own process on the test's X display, looked
+// at through the window's pixels, driven with the real keyboard and mouse, closed by request.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <optional>
+
+#include "app/x_session.h"
+
+namespace quil::testing {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr uint32_t kBtnFace = 0xF0F0F0;
+constexpr uint32_t kHighlight = 0xFFFFFF;
+constexpr uint32_t kShadow = 0xA0A0A0;
+
+// Chart1 and Button1 as the main window places them.
+constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
+constexpr int kButtonLeft = 1104, kButtonTop = 768, kButtonWidth = 137, kButtonHeight = 25;
+
+bool IsDark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0xE0 && ((rgb >> 8) & 0xFF) < 0xE0 && (rgb & 0xFF) < 0xE0; }
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
+    pid_ = fork();
+    ASSERT_GE(pid_, 0);
+    if (pid_ == 0) {
+      execl(QUIL_APP_PATH, QUIL_APP_PATH, static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    ASSERT_TRUE(WaitUntil([&] { return (window_ = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
+    ASSERT_TRUE(WaitUntil([&] { return ChartPainted(); }, 10s)) << "the chart was never painted";
+  }
+
+  void TearDown() override {
+    if (pid_ > 0 && !WaitForExit(0ms)) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+  }
+
+  bool ChartPainted() const {
+    return x_.Pixel(window_, kChartLeft, kChartTop) == kHighlight &&
+           x_.Pixel(window_, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
+  }
+
+  TPixels Chart() const { return x_.Capture(window_, kChartLeft, kChartTop, kChartWidth, kChartHeight); }
+  TPixels Button() const { return x_.Capture(window_, kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight); }
+
+  // The exit status once the program has ended within the time, nullopt if it still runs.
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) {
+    int status = 0;
+    const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, timeout);
+    if (!ended) return std::nullopt;
+    pid_ = -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  }
+
+  // Waits until the button's picture differs from (or, with same, equals) a given one.
+  bool WaitForButton(const TPixels& reference, bool same) {
+    return WaitUntil([&] { return (Button() == reference) == same; }, 3s);
+  }
+
+  TXSession x_;
+  pid_t pid_ = -1;
+  Window window_ = 0;
+};
+
+TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
+  int width = 0, height = 0;
+  x_.Size(window_, width, height);
+  EXPECT_EQ(width, 1345);
+  EXPECT_EQ(height, 966);
+  EXPECT_EQ(x_.Pixel(window_, 10, 10), kBtnFace) << "window colour";
+  EXPECT_EQ(x_.Pixel(window_, kChartLeft - 1, kChartTop - 1), kBtnFace);
+
+  const TPixels chart = Chart();
+  for (int x = kChartLeft; x < kChartLeft + kChartWidth - 1; x += 37) EXPECT_EQ(chart.At(x, kChartTop), kHighlight) << x;
+  for (int y = kChartTop; y < kChartTop + kChartHeight - 1; y += 37) EXPECT_EQ(chart.At(kChartLeft, y), kHighlight) << y;
+  const int right = kChartLeft + kChartWidth - 1, bottom = kChartTop + kChartHeight - 1;
+  for (int x = kChartLeft; x <= right; x += 37) EXPECT_EQ(chart.At(x, bottom), kShadow) << x;
+  for (int y = kChartTop; y <= bottom; y += 37) EXPECT_EQ(chart.At(right, y), kShadow) << y;
+  for (int y = kChartTop + 1; y < bottom; y += 53)
+    for (int x = kChartLeft + 1; x < right; x += 53) ASSERT_EQ(chart.At(x, y), kBtnFace) << x << "," << y;
+
+  // The button's frame runs exactly along its 137 x 25 bounds; around it is the window.
+  const TPixels button = Button();
+  const int midX = kButtonLeft + kButtonWidth / 2, midY = kButtonTop + kButtonHeight / 2;
+  EXPECT_TRUE(IsDark(button.At(kButtonLeft, midY)));
+  EXPECT_TRUE(IsDark(button.At(kButtonLeft + kButtonWidth - 1, midY)));
+  EXPECT_TRUE(IsDark(button.At(midX, kButtonTop)));
+  EXPECT_TRUE(IsDark(button.At(midX, kButtonTop + kButtonHeight - 1)));
+  EXPECT_EQ(x_.Pixel(window_, kButtonLeft - 4, midY), kBtnFace);
+  EXPECT_EQ(x_.Pixel(window_, kButtonLeft + kButtonWidth + 3, midY), kBtnFace);
+  EXPECT_EQ(x_.Pixel(window_, midX, kButtonTop - 4), kBtnFace);
+  int caption = 0;
+  for (uint32_t rgb : button.rgb) caption += (rgb & 0xFF) < 0x80;
+  EXPECT_GT(caption, 20) << "the caption's dark text";
+}
+
+TEST_F(MainWindowTest, TabMovesTheFocusToTheButtonAndBack) {
+  x_.Focus(window_);
+  const TPixels unfocused = Button();
+  const TPixels chart = Chart();
+
+  x_.Key("Tab");
+  ASSERT_TRUE(WaitForButton(unfocused, false)) << "the button shows no focus after Tab";
+  x_.Key("Tab");
+  EXPECT_TRUE(WaitForButton(unfocused, true)) << "the button keeps the focus after a second Tab";
+  x_.Key("Tab", true);
+  EXPECT_TRUE(WaitForButton(unfocused, false)) << "Shift+Tab does not go back to the button";
+  EXPECT_EQ(Chart(), chart);
+}
+
+TEST_F(MainWindowTest, ClickingTheButtonOrPressingSpaceChangesNothing) {
+  const TPixels chart = Chart();
+  x_.Click(window_, kButtonLeft + 20, kButtonTop + 10);
+  x_.Focus(window_);
+  x_.Key("space");
+  x_.MoveMouse(window_, 20, 20);
+  EXPECT_FALSE(WaitForExit(300ms)) << "the program ended";
+  EXPECT_EQ(x_.FindWindow("Form1"), window_);
+  EXPECT_EQ(Chart(), chart);
+}
+
+TEST_F(MainWindowTest, ResizingTheWindowMovesNothing) {
+  const TPixels chart = Chart();
+  x_.Resize(window_, 700, 500);
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        int w = 0, h = 0;
+        x_.Size(window_, w, h);
+        return w == 700 && h == 500;
+      },
+      3s));
+  EXPECT_TRUE(WaitUntil([&] { return x_.Pixel(window_, kChartLeft, kChartTop) == kHighlight; }, 3s));
+  EXPECT_EQ(x_.Pixel(window_, kChartLeft + 1, kChartTop + 1), kBtnFace);
+
+  x_.Resize(window_, 1500, 1100);
+  EXPECT_TRUE(WaitUntil([&] { return Chart() == chart; }, 3s)) << "the chart moved or changed";
+  EXPECT_EQ(x_.Pixel(window_, 1400, 1000), kBtnFace);
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithStatusZero) {
+  x_.RequestClose(window_);
+  const std::optional<int> status = WaitForExit(5s);
+  ASSERT_TRUE(status.has_value()) << "still running 5 s after the close request";
+  EXPECT_EQ(*status, 0);
+}
+
+}  // namespace
+}  // namespace quil::testing

@@ -1,0 +1,116 @@
+#include "app/x_session.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <thread>
+
+namespace quil::testing {
+
+TXSession::TXSession() : display_(XOpenDisplay(nullptr)) {}
+
+TXSession::~TXSession() {
+  if (display_) XCloseDisplay(display_);
+}
+
+Window TXSession::FindWindow(const std::string& title) const {
+  Window root = DefaultRootWindow(display_);
+  Window parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  Window found = 0;
+  if (!XQueryTree(display_, root, &root, &parent, &children, &count)) return 0;
+  for (unsigned i = 0; i < count && !found; ++i) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+    char* name = nullptr;
+    if (XFetchName(display_, children[i], &name) && name) {
+      if (title == name) found = children[i];
+      XFree(name);
+    }
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+TPixels TXSession::Capture(Window window, int left, int top, int width, int height) const {
+  TPixels pixels{left, top, width, height, {}};
+  XImage* image = XGetImage(display_, window, left, top, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                            AllPlanes, ZPixmap);
+  if (!image) return pixels;
+  pixels.rgb.reserve(static_cast<std::size_t>(width) * height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) pixels.rgb.push_back(static_cast<uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
+  XDestroyImage(image);
+  return pixels;
+}
+
+uint32_t TXSession::Pixel(Window window, int x, int y) const {
+  const TPixels one = Capture(window, x, y, 1, 1);
+  return one.rgb.empty() ? 0xFFFFFFFFu : one.rgb[0];
+}
+
+void TXSession::Size(Window window, int& width, int& height) const {
+  XWindowAttributes attributes{};
+  XGetWindowAttributes(display_, window, &attributes);
+  width = attributes.width;
+  height = attributes.height;
+}
+
+void TXSession::Focus(Window window) {
+  XSetInputFocus(display_, window, RevertToParent, CurrentTime);
+  Sync();
+}
+
+void TXSession::MoveMouse(Window window, int x, int y) {
+  XWarpPointer(display_, None, window, 0, 0, 0, 0, x, y);
+  Sync();
+}
+
+void TXSession::Click(Window window, int x, int y, unsigned button) {
+  MoveMouse(window, x, y);
+  XTestFakeButtonEvent(display_, button, True, CurrentTime);
+  XTestFakeButtonEvent(display_, button, False, CurrentTime);
+  Sync();
+}
+
+void TXSession::Key(const char* keysymName, bool shift) {
+  const KeyCode shiftKey = XKeysymToKeycode(display_, XK_Shift_L);
+  const KeyCode key = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
+  if (shift) XTestFakeKeyEvent(display_, shiftKey, True, CurrentTime);
+  XTestFakeKeyEvent(display_, key, True, CurrentTime);
+  XTestFakeKeyEvent(display_, key, False, CurrentTime);
+  if (shift) XTestFakeKeyEvent(display_, shiftKey, False, CurrentTime);
+  Sync();
+}
+
+void TXSession::Resize(Window window, int width, int height) {
+  XResizeWindow(display_, window, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  Sync();
+}
+
+void TXSession::RequestClose(Window window) {
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  XSendEvent(display_, window, False, NoEventMask, &event);
+  Sync();
+}
+
+void TXSession::Sync() { XSync(display_, False); }
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return condition();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+}  // namespace quil::testing

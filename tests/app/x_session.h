@@ -1,0 +1,59 @@
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quil::testing {
+
+// A rectangle of a window's pixels as 0xRRGGBB values.
+struct TPixels {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> rgb;
+
+  uint32_t At(int x, int y) const { return rgb[static_cast<std::size_t>((y - top) * width + (x - left))]; }
+  bool operator==(const TPixels&) const = default;
+};
+
+// A connection to the X server named by DISPLAY, with the few things a window test does:
+// find a window, read its pixels, move and click the mouse and press keys through XTest.
+class TXSession {
+ public:
+  TXSession();
+  ~TXSession();
+  TXSession(const TXSession&) = delete;
+  TXSession& operator=(const TXSession&) = delete;
+
+  bool Connected() const { return display_ != nullptr; }
+  // A mapped top-level window with this title, or 0.
+  Window FindWindow(const std::string& title) const;
+  TPixels Capture(Window window, int left, int top, int width, int height) const;
+  uint32_t Pixel(Window window, int x, int y) const;
+  // Size of the window's client area.
+  void Size(Window window, int& width, int& height) const;
+
+  // Without a window manager the keyboard focus follows the pointer unless a window takes it.
+  void Focus(Window window);
+  void MoveMouse(Window window, int x, int y);
+  void Click(Window window, int x, int y, unsigned button = 1);
+  void Key(const char* keysymName, bool shift = false);
+  void Resize(Window window, int width, int height);
+  // What a window manager sends when the user closes the window.
+  void RequestClose(Window window);
+  void Sync();
+
+ private:
+  Display* display_ = nullptr;
+};
+
+// Polls until the condition holds or the time is up; answers the last result.
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+}  // namespace quil::testing
