@@ -14,14 +14,24 @@ class TFilterRegion : public TPersistent {
   QUIL_PERSISTENT_CLASS
 
  public:
-  int Left = 0;
-  int Top = 0;
-  int Width = 0;
-  int Height = 0;
+  int Left() const { return left_; }
+  void SetLeft(int left) { left_ = left; }
+  int Top() const { return top_; }
+  void SetTop(int top) { top_ = top; }
+  int Width() const { return width_; }
+  void SetWidth(int width) { width_ = width; }
+  int Height() const { return height_; }
+  void SetHeight(int height) { height_ = height; }
 
   // The region in pixels of an image of the given size, clipped to it (possibly empty).
   TRect Bounds(int imageWidth, int imageHeight) const;
   void Assign(const TPersistent& source) override;
+
+ private:
+  int left_ = 0;
+  int top_ = 0;
+  int width_ = 0;
+  int height_ = 0;
 };
 
 // An image operation of a picture's filter list.

@@ -56,6 +56,8 @@ class TFont : public TGraphicsObject {
   TFontStyles style_ = 0;
   int charset_ = 1;
   int pixelsPerInch_ = 96;
+  TColor defColor_ = clBlack;  // colour and style that are not stored
+  TFontStyles defStyle_ = 0;
 };
 
 // The chart's font: the platform font with a fill brush, fractional size, 3D depth, spacing
@@ -70,6 +72,9 @@ class TQuilFont : public TFont {
   TQuilBrush& Brush() { return *brush_; }
   const TQuilBrush& Brush() const { return *brush_; }
   void SetBrush(const TQuilBrush& brush);
+  // The brush's gradient and image, published on the font too.
+  TQuilGradient& Gradient() { return brush_->Gradient(); }
+  TQuilPicture& Picture() { return brush_->Image(); }
 
   float SizeDecimals() const { return sizeDecimals_; }
   // Size + SizeDecimals; setting x stores floor(x) as Size and the rest as SizeDecimals.
@@ -113,8 +118,6 @@ class TQuilFont : public TFont {
   double depth_ = 0;
   int interCharSize_ = 0;
   TFontQuality quality_ = fqDefault;
-  TColor defColor_ = clBlack;
-  TFontStyles defStyle_ = 0;
   std::unique_ptr<TQuilHiddenPen> outLine_;
   std::unique_ptr<TQuilEmboss> emboss_;
   std::unique_ptr<TQuilShadow> shadow_;
