@@ -5,8 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cairo.h>
+
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <optional>
+#include <string>
 
 #include "app/x_session.h"
 
@@ -103,6 +108,31 @@ TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
   int caption = 0;
   for (uint32_t rgb : button.rgb) caption += (rgb & 0xFF) < 0x80;
   EXPECT_GT(caption, 20) << "the caption's dark text";
+}
+
+// The window copies the chart's picture 1:1, so the headless renderer shows exactly what the
+// screen shows.
+TEST_F(MainWindowTest, TheChartOnScreenIsTheHeadlessPicture) {
+  const std::string png = std::string(QUIL_TEST_OUTPUT_DIR) + "/main_window_chart.png";
+  const std::string command = std::string(QUIL_SNAPSHOT_PATH) + " '" + png + "' " + std::to_string(kChartWidth) + " " +
+                              std::to_string(kChartHeight);
+  ASSERT_EQ(std::system(command.c_str()), 0) << command;
+  cairo_surface_t* image = cairo_image_surface_create_from_png(png.c_str());
+  ASSERT_EQ(cairo_surface_status(image), CAIRO_STATUS_SUCCESS);
+  ASSERT_EQ(cairo_image_surface_get_width(image), kChartWidth);
+  ASSERT_EQ(cairo_image_surface_get_height(image), kChartHeight);
+  const TPixels screen = Chart();
+  const unsigned char* data = cairo_image_surface_get_data(image);
+  const int stride = cairo_image_surface_get_stride(image);
+  int differing = 0;
+  for (int y = 0; y < kChartHeight; ++y)
+    for (int x = 0; x < kChartWidth; ++x) {
+      uint32_t argb;
+      std::memcpy(&argb, data + y * stride + 4 * x, 4);
+      differing += (argb & 0xFFFFFF) != screen.At(kChartLeft + x, kChartTop + y);
+    }
+  cairo_surface_destroy(image);
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(MainWindowTest, TabMovesTheFocusToTheButtonAndBack) {
