@@ -72,7 +72,8 @@ inline constexpr TColor RGBColor(uint8_t r, uint8_t g, uint8_t b) {
   return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0xFF000000u) == clSystemColor && (c & 0xFFu) <= 0x1E; }
+// Exactly 0xFF000000 to 0xFF00001E; any other value with a high byte of 0xFF indexes nothing.
+inline constexpr bool IsSystemColor(TColor c) { return c >= clSystemColor && c <= (clSystemColor | 0x1E); }
 
 // The platform colour of a system colour, from one fixed table of the usual light desktop
 // values, so that on-screen and headless pictures agree; clNone gives black, others pass through.
