@@ -1,7 +1,6 @@
 #include "core/component.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "core/exceptions.h"
 
@@ -9,22 +8,23 @@ namespace quil {
 
 const TMetaClass& TComponent::StaticClass() {
   static const TMetaClass meta("TComponent", &TPersistent::StaticClass(),
-                               TPropertyListBuilder<TComponent>().String("Name", &TComponent::Name, nullptr).Build(),
+                               TPropertyListBuilder<TComponent>()
+                                   .String("Name", &TComponent::Name, &TComponent::SetName)
+                                   .StoredWhen([](const TComponent&) { return false; })
+                                   .Build(),
                                ComponentFactory<TComponent>());
   return meta;
 }
 
+// ASCII only, whatever the locale: names are matched and stored byte for byte.
 bool IsValidIdent(std::string_view ident) {
-  if (ident.empty()) return false;
-  const auto alpha = [](unsigned char c) { return std::isalpha(c) || c == '_'; };
-  if (!alpha(static_cast<unsigned char>(ident[0]))) return false;
-  return std::all_of(ident.begin() + 1, ident.end(),
-                     [&](char c) { return alpha(static_cast<unsigned char>(c)) || std::isdigit(static_cast<unsigned char>(c)); });
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  if (ident.empty() || !letter(ident[0])) return false;
+  return std::all_of(ident.begin() + 1, ident.end(), [&](char c) { return letter(c) || digit(c); });
 }
 
-TComponent::TComponent(TComponent* owner) {
-  if (owner && owner->HasState(csLoading)) state_ |= csLoading;
-}
+TComponent::TComponent(TComponent*) {}
 
 TComponent::~TComponent() {
   state_ |= csDestroying;
@@ -51,8 +51,17 @@ int TComponent::ComponentIndex() const {
   return -1;
 }
 
+TComponent* TComponent::Components(int index) const {
+  if (index < 0 || index >= ComponentCount())
+    throw ERangeError(QuilFormat("List index out of bounds (%d)", std::to_string(index)));
+  return components_[static_cast<std::size_t>(index)].get();
+}
+
 TComponent& TComponent::InsertComponent(std::unique_ptr<TComponent> component) {
+  if (!component) throw EComponentError("Cannot insert a missing component");
   TComponent& c = *component;
+  for (const TComponent* o = this; o; o = o->owner_)
+    if (o == &c) throw EComponentError(QuilFormat("A component cannot own itself (%s)", c.GetNamePath()));
   ValidateRename(&c, "", c.name_);
   c.owner_ = this;
   components_.push_back(std::move(component));
@@ -129,8 +138,10 @@ void TComponent::RemoveFreeNotification(TComponent& target) {
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
   if (operation == TOperation::opRemove && component) RemoveFreeNotification(*component);
+  // A handler may destroy components of this owner, so the list is re-checked at every step.
   for (std::size_t i = components_.size(); i-- > 0;)
-    if (components_[i].get() != component) components_[i]->Notification(component, operation);
+    if (i < components_.size() && components_[i].get() != component)
+      components_[i]->Notification(component, operation);
 }
 
 void TComponent::ReadState(TReader&) {}

@@ -34,28 +34,36 @@ class TComponent : public TPersistent {
   QUIL_PERSISTENT_CLASS
 
  public:
-  // The owner is told only for the constructor's information (loading state); the component
-  // joins it when handed over with InsertComponent, usually through MakeOwned.
+  // The component joins owner only when handed over with InsertComponent, usually through
+  // MakeOwned; owner is taken so that every component class has the same constructor. Loading
+  // state is never inherited from the owner: the form reader marks what it reads (csLoading)
+  // and calls Loaded for exactly those objects.
   explicit TComponent(TComponent* owner = nullptr);
   ~TComponent() override;
 
   TComponent* Owner() const { return owner_; }
   int ComponentCount() const { return static_cast<int>(components_.size()); }
-  TComponent* Components(int index) const { return components_.at(index).get(); }
+  // "List index out of bounds (%d)" outside 0 .. ComponentCount() - 1.
+  TComponent* Components(int index) const;
   int ComponentIndex() const;
 
-  // Takes ownership of component and tells every owned component (opInsert).
+  // Takes ownership of component and tells every owned component (opInsert). A name already
+  // used among the owned components fails with "A component named %s already exists".
   TComponent& InsertComponent(std::unique_ptr<TComponent> component);
   // Gives the component up without destroying it.
   std::unique_ptr<TComponent> RemoveComponent(TComponent& component);
   // Destroys one owned component now.
   void DestroyComponent(TComponent& component);
-  // Destroys every owned component, newest first.
+  // Destroys every owned component, newest first. The destructor does this only after the
+  // derived parts are gone, so a class whose owned components reach back into its own members
+  // calls it first in its destructor.
   void DestroyComponents();
   // Looks an owned component up by name without regard to case.
   TComponent* FindComponent(std::string_view name) const;
 
   const std::string& Name() const { return name_; }
+  // Empty, or an identifier unique among the owner's components (compared without regard to
+  // case): "'%s' is not a valid component name", "A component named %s already exists".
   virtual void SetName(const std::string& newName);
   std::string GetNamePath() const override { return name_.empty() ? ClassName() : name_; }
 
@@ -64,6 +72,8 @@ class TComponent : public TPersistent {
   void SetState(TComponentState s) { state_ |= s; }
   void ClearState(TComponentState s) { state_ &= ~s; }
   TComponentStyle ComponentStyle() const { return style_; }
+  // Marks an owned sub-object stored with its owner; the reader puts such objects into the
+  // loading state together with their owner.
   void SetSubComponent(bool value);
 
   // Ask to be told (Notification opRemove) when target goes away; the link is mutual.

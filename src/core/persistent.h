@@ -32,8 +32,9 @@ class TMetaClass {
   bool CanCreate() const { return static_cast<bool>(factory_); }
   std::unique_ptr<TComponent> CreateComponent(TComponent* owner) const;
 
-  // The class's own published properties followed by its ancestors', nearest first.
+  // The published properties this class adds to its ancestors'.
   const std::vector<TPropInfo>& OwnProperties() const { return properties_; }
+  // The class's own published properties followed by its ancestors', nearest first.
   std::vector<const TPropInfo*> Properties() const;
   // Looks a property up by name without regard to ASCII case, the class's own first.
   const TPropInfo* FindProperty(std::string_view name) const;

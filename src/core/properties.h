@@ -52,7 +52,17 @@ struct TPropInfo {
   bool IsStored(const TPersistent& instance) const;
 };
 
+// Equal without regard to ASCII letter case; other bytes compare exactly, whatever the locale.
 bool SameText(std::string_view a, std::string_view b);
+
+// The value of a property as its kind needs it. A float accepts an integer (streams store whole
+// floats as integers); any other mismatch fails with "Invalid property value".
+int64_t PropValueToInt(const TPropValue& value);
+double PropValueToFloat(const TPropValue& value);
+const std::string& PropValueToString(const TPropValue& value);
+
+// Stores value through the property's setter; "Property is read-only" when it has none.
+void SetPropertyValue(TPersistent& instance, const TPropInfo& property, const TPropValue& value);
 
 // Builds the published-property table of one class from member-function pointers.
 template <class C>
@@ -91,7 +101,7 @@ class TPropertyListBuilder {
     if (def) p.Default = *def;
     p.Get = [getter](const TPersistent& o) { return TPropValue(double((Self(o).*getter)())); };
     if constexpr (!std::is_same_v<S, std::nullptr_t>)
-      p.Set = [setter](TPersistent& o, const TPropValue& v) { (Self(o).*setter)(std::get<double>(v)); };
+      p.Set = [setter](TPersistent& o, const TPropValue& v) { (Self(o).*setter)(PropValueToFloat(v)); };
     return Add(std::move(p), nullptr);
   }
   template <class G, class S>
@@ -103,7 +113,7 @@ class TPropertyListBuilder {
     if (def) p.Default = *def;
     p.Get = [getter](const TPersistent& o) { return TPropValue(std::string((Self(o).*getter)())); };
     if constexpr (!std::is_same_v<S, std::nullptr_t>)
-      p.Set = [setter](TPersistent& o, const TPropValue& v) { (Self(o).*setter)(std::get<std::string>(v)); };
+      p.Set = [setter](TPersistent& o, const TPropValue& v) { (Self(o).*setter)(PropValueToString(v)); };
     return Add(std::move(p), nullptr);
   }
   // A property holding a persistent sub-object; getter returns a reference or pointer.
@@ -162,13 +172,16 @@ class TPropertyListBuilder {
     if constexpr (!std::is_same_v<S, std::nullptr_t>) {
       p.Set = [setter](TPersistent& o, const TPropValue& v) {
         using Arg = std::remove_cvref_t<decltype(ArgType(setter))>;
-        (Self(o).*setter)(static_cast<Arg>(std::get<int64_t>(v)));
+        (Self(o).*setter)(static_cast<Arg>(PropValueToInt(v)));
       };
     }
     return p;
   }
-  template <class A>
-  static A ArgType(void (C::*)(A));
+  // Setters may be inherited from an ancestor of C, or be noexcept.
+  template <class B, class A>
+  static A ArgType(void (B::*)(A));
+  template <class B, class A>
+  static A ArgType(void (B::*)(A) noexcept);
 
   TPropertyListBuilder& Add(TPropInfo p, const TIdentMap* idents) {
     p.Idents = idents;
