@@ -1,8 +1,10 @@
 #include "core/control.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/color_idents.h"
+#include "core/exceptions.h"
 
 namespace quil {
 
@@ -33,6 +35,8 @@ const TMetaClass& TControl::StaticClass() {
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
+  // The host may still point at this control (focus, capture, a pending paint).
+  if (IControlHost* h = Host()) h->ControlRemoved(*this);
   if (parent_) parent_->RemoveControl(*this);
 }
 
@@ -40,6 +44,20 @@ IControlHost* TControl::Host() const {
   for (const TControl* c = this; c; c = c->parent_)
     if (c->host_) return c->host_;
   return nullptr;
+}
+
+void TControl::SetHost(IControlHost* host) {
+  if (host == host_) return;
+  IControlHost* before = Host();
+  host_ = host;
+  if (before && before != Host()) LeaveHost(*before);
+}
+
+void TControl::LeaveHost(IControlHost& host) {
+  host.ControlRemoved(*this);
+  if (auto* w = dynamic_cast<TWinControl*>(this))
+    for (TControl* c : w->controls_)
+      if (!c->host_) c->LeaveHost(host);
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
@@ -54,8 +72,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == parent_) return;
+  for (const TControl* p = parent; p; p = p->parent_)
+    if (p == this) throw EComponentError(QuilFormat("A control cannot be its own parent (%s)", GetNamePath()));
+  IControlHost* before = Host();
   if (parent_) parent_->RemoveControl(*this);
   if (parent) parent->InsertControl(*this);
+  if (before && before != Host()) LeaveHost(*before);
   if (parentColor_) ParentColorChanged();
 }
 
@@ -70,6 +92,7 @@ void TControl::SetColor(TColor c) {
   color_ = c;
   parentColor_ = false;
   Invalidate();
+  ColorChanged();
 }
 
 void TControl::SetParentColor(bool v) {
@@ -79,10 +102,10 @@ void TControl::SetParentColor(bool v) {
 }
 
 void TControl::ParentColorChanged() {
-  if (parentColor_ && parent_) {
-    color_ = parent_->Color();
-    Invalidate();
-  }
+  if (!parentColor_ || !parent_ || parent_->Color() == color_) return;
+  color_ = parent_->Color();
+  Invalidate();
+  ColorChanged();
 }
 
 void TControl::SetCursor(int cursor) {
@@ -194,10 +217,6 @@ void TControl::SetParentComponent(TComponent* parent) {
 
 TComponent* TControl::GetParentComponent() const { return parent_; }
 
-void TControl::Notification(TComponent* component, TOperation operation) {
-  TComponent::Notification(component, operation);
-}
-
 const TMetaClass& TWinControl::StaticClass() {
   static const TMetaClass meta("TWinControl", &TControl::StaticClass(),
                                TPropertyListBuilder<TWinControl>()
@@ -218,7 +237,10 @@ TWinControl::~TWinControl() {
 void TWinControl::InsertControl(TControl& control) {
   controls_.push_back(&control);
   control.parent_ = this;
-  if (auto* w = dynamic_cast<TWinControl*>(&control)) tabOrder_.push_back(w);
+  if (auto* w = dynamic_cast<TWinControl*>(&control)) {
+    tabOrder_.push_back(w);
+    if (w->pendingTabOrder_ >= 0) w->SetTabOrder(std::exchange(w->pendingTabOrder_, -1));
+  }
   if (IControlHost* h = Host()) h->BoundsChanged(control);
 }
 
@@ -229,14 +251,17 @@ void TWinControl::RemoveControl(TControl& control) {
 }
 
 int TWinControl::TabOrder() const {
-  if (!Parent()) return -1;
+  if (!Parent()) return pendingTabOrder_;
   const auto& list = Parent()->tabOrder_;
   auto it = std::find(list.begin(), list.end(), this);
   return it == list.end() ? -1 : static_cast<int>(it - list.begin());
 }
 
 void TWinControl::SetTabOrder(int order) {
-  if (!Parent()) return;
+  if (!Parent()) {
+    pendingTabOrder_ = std::max(order, 0);
+    return;
+  }
   auto& list = Parent()->tabOrder_;
   auto it = std::find(list.begin(), list.end(), this);
   if (it == list.end()) return;
@@ -247,15 +272,32 @@ void TWinControl::SetTabOrder(int order) {
 
 std::vector<TWinControl*> TWinControl::TabList() const { return tabOrder_; }
 
+void TWinControl::AppendTabOrderList(std::vector<TWinControl*>& list) const {
+  for (TWinControl* c : tabOrder_) {
+    list.push_back(c);
+    c->AppendTabOrderList(list);
+  }
+}
+
 TWinControl* TWinControl::FindNextControl(TWinControl* current, bool forward) const {
-  const int n = static_cast<int>(tabOrder_.size());
+  std::vector<TWinControl*> list;
+  AppendTabOrderList(list);
+  const int n = static_cast<int>(list.size());
   if (n == 0) return nullptr;
-  auto it = std::find(tabOrder_.begin(), tabOrder_.end(), current);
-  int start = it == tabOrder_.end() ? (forward ? n - 1 : 0) : static_cast<int>(it - tabOrder_.begin());
+  auto it = std::find(list.begin(), list.end(), current);
+  int start = it == list.end() ? (forward ? n - 1 : 0) : static_cast<int>(it - list.begin());
   for (int step = 1; step <= n; ++step) {
     const int i = ((start + (forward ? step : -step)) % n + n) % n;
-    TWinControl* c = tabOrder_[i];
+    TWinControl* c = list[static_cast<std::size_t>(i)];
     if (c->TabStop() && c->CanFocus()) return c;
+  }
+  return nullptr;
+}
+
+TWinControl* TWinControl::FocusedDescendant() const {
+  for (TWinControl* c : tabOrder_) {
+    if (c->Focused()) return c;
+    if (TWinControl* inner = c->FocusedDescendant()) return inner;
   }
   return nullptr;
 }
@@ -279,12 +321,8 @@ void TWinControl::SetFocus() {
   if (IControlHost* h = Host()) h->SetFocus(*this);
 }
 
-void TWinControl::SetParentComponent(TComponent* parent) { TControl::SetParentComponent(parent); }
-
-void TWinControl::ParentColorChanged() {
-  TControl::ParentColorChanged();
-  for (TControl* c : controls_)
-    if (c->ParentColor()) c->SetParentColor(true), c->Invalidate();
+void TWinControl::ColorChanged() {
+  for (TControl* c : controls_) c->ParentColorChanged();
 }
 
 }  // namespace quil

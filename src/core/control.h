@@ -71,6 +71,7 @@ class TControl : public TComponent {
   TRect ClientRect() const { return {0, 0, Width(), Height()}; }
 
   TWinControl* Parent() const { return parent_; }
+  // Fails with "A control cannot be its own parent (%s)" for itself or one of its children.
   void SetParent(TWinControl* parent);
   bool Visible() const { return visible_; }
   void SetVisible(bool v);
@@ -78,6 +79,7 @@ class TControl : public TComponent {
   void SetEnabled(bool v) { enabled_ = v; }
   TColor Color() const { return color_; }
   virtual void SetColor(TColor c);
+  // While on, the control shows its parent's colour and follows the parent's changes.
   bool ParentColor() const { return parentColor_; }
   void SetParentColor(bool v);
   int Cursor() const { return cursor_; }
@@ -85,8 +87,9 @@ class TControl : public TComponent {
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
 
+  // The control's own host, or the nearest parent's.
   IControlHost* Host() const;
-  void SetHost(IControlHost* host) { host_ = host; }
+  void SetHost(IControlHost* host);
 
   // Asks for a repaint; the picture is drawn when the host next paints.
   virtual void Invalidate();
@@ -135,10 +138,14 @@ class TControl : public TComponent {
   virtual bool DoMouseWheelUp(TShiftState shift, TPoint pos);
   virtual void Resize();
   virtual void ParentColorChanged();
-  void Notification(TComponent* component, TOperation operation) override;
+  // The control's colour changed; windowed controls pass it on to children with ParentColor.
+  virtual void ColorChanged() {}
 
  private:
   friend class TWinControl;
+
+  // Tells host that this control, and the children that use the same host, leave it.
+  void LeaveHost(IControlHost& host);
 
   TRect bounds_{0, 0, 0, 0};
   TWinControl* parent_ = nullptr;
@@ -149,7 +156,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   int cursor_ = crDefault;
   std::string caption_;
-  int wheelAccumulator_ = 0;
+  int64_t wheelAccumulator_ = 0;
 };
 
 // A control that can hold other controls and take the keyboard focus; children are moved
@@ -166,12 +173,16 @@ class TWinControl : public TControl {
 
   bool TabStop() const { return tabStop_; }
   void SetTabStop(bool v) { tabStop_ = v; }
-  // Position among the parent's tab stops; setting it moves the control there.
+  // Position among the parent's windowed children; setting it moves the control there, the
+  // others keeping their relative order. Set before the control has a parent, it is applied
+  // when the control joins one.
   int TabOrder() const;
   void SetTabOrder(int order);
   // The children in tab order.
   std::vector<TWinControl*> TabList() const;
-  // The next (or previous) enabled, visible tab stop after current, wrapping around.
+  // The next (or previous) enabled, visible tab stop after current among all windowed
+  // descendants in tab order (a child's own children follow it), wrapping around; with
+  // current not among them, the first (or last).
   TWinControl* FindNextControl(TWinControl* current, bool forward) const;
   // Moves the keyboard focus as Tab or Shift+Tab would.
   void SelectNext(TWinControl* current, bool forward);
@@ -180,18 +191,24 @@ class TWinControl : public TControl {
   bool Focused() const;
   void SetFocus();
 
-  void SetParentComponent(TComponent* parent) override;
+  // The windowed descendant that has the keyboard focus, or nullptr.
+  TWinControl* FocusedDescendant() const;
 
  protected:
   friend class TControl;
   void InsertControl(TControl& control);
   void RemoveControl(TControl& control);
-  void ParentColorChanged() override;
+  void ColorChanged() override;
 
  private:
+  void AppendTabOrderList(std::vector<TWinControl*>& list) const;
+
   std::vector<TControl*> controls_;     // every child, in insertion order
   std::vector<TWinControl*> tabOrder_;  // windowed children in tab order
   bool tabStop_ = false;
+  int pendingTabOrder_ = -1;  // asked for while the control had no parent
 };
+
+inline bool IsArrowKey(int key) { return key >= VK_LEFT && key <= VK_DOWN; }
 
 }  // namespace quil

@@ -24,6 +24,33 @@ const TMetaClass& TForm::StaticClass() {
 
 TForm::TForm(TComponent* owner) : TWinControl(owner) {}
 
+void TForm::SetActiveControl(TWinControl* c) {
+  if (c == activeControl_) return;
+  if (activeControl_) RemoveFreeNotification(*activeControl_);
+  activeControl_ = c;
+  if (c) FreeNotification(*c);
+}
+
+bool TForm::DispatchKeyDown(int key, TShiftState shift) {
+  TWinControl* focused = FocusedDescendant();
+  if (key == VK_TAB && !(shift & (ssCtrl | ssAlt))) {
+    TWinControl* next = FindNextControl(focused, !(shift & ssShift));
+    if (!next) return false;
+    next->SetFocus();
+    return true;
+  }
+  if (!focused || (IsArrowKey(key) && !focused->WantsArrowKeys())) return false;
+  focused->KeyDown(key, shift);
+  return key == 0;
+}
+
+bool TForm::DispatchKeyUp(int key, TShiftState shift) {
+  TWinControl* focused = FocusedDescendant();
+  if (!focused || key == VK_TAB || (IsArrowKey(key) && !focused->WantsArrowKeys())) return false;
+  focused->KeyUp(key, shift);
+  return key == 0;
+}
+
 void TForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation == TOperation::opRemove && component == activeControl_) activeControl_ = nullptr;

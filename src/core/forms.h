@@ -26,8 +26,18 @@ class TForm : public TWinControl {
   void SetClientWidth(int v) { SetWidth(v); }
   void SetClientHeight(int v) { SetHeight(v); }
   // The control that takes the focus when the window becomes active: the first tab stop.
+  // Cleared when that control is destroyed.
   TWinControl* ActiveControl() const { return activeControl_; }
-  void SetActiveControl(TWinControl* c) { activeControl_ = c; }
+  void SetActiveControl(TWinControl* c);
+
+  // A key pressed in the window, before the focused control sees it. Tab and Shift+Tab move
+  // the focus along the tab order; an arrow key goes to the focused control only when it asks
+  // for arrow keys; any other key goes to the focused control. Answers whether the key was
+  // used up (the focus moved, or the control set the key to 0); an unused key is left to the
+  // toolkit.
+  bool DispatchKeyDown(int key, TShiftState shift);
+  // The release of a key, delivered by the same rules (Tab is never used up).
+  bool DispatchKeyUp(int key, TShiftState shift);
 
   TNotifyEvent OnClose;
 

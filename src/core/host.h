@@ -44,6 +44,9 @@ class IControlHost {
   virtual void BoundsChanged(TControl& control) = 0;
   // A rounded window region with corner size round, or none for 0.
   virtual void SetRoundRegion(TControl& control, int round) = 0;
+  // The control is being destroyed or no longer uses this host: forget every reference to it
+  // (focus, capture, pending paints).
+  virtual void ControlRemoved(TControl& /*control*/) {}
 };
 
 }  // namespace quil

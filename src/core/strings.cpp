@@ -11,6 +11,19 @@ const TMetaClass& TStrings::StaticClass() {
   return meta;
 }
 
+namespace {
+
+[[noreturn]] void IndexError(int index) {
+  throw ERangeError(QuilFormat("List index out of bounds (%d)", std::to_string(index)));
+}
+
+}  // namespace
+
+const std::string& TStrings::operator[](int index) const {
+  if (index < 0 || index >= Count()) IndexError(index);
+  return lines_[static_cast<std::size_t>(index)];
+}
+
 void TStrings::Changed() {
   if (updating_ > 0) {
     pendingChange_ = true;
@@ -32,13 +45,13 @@ void TStrings::Add(std::string line) {
 }
 
 void TStrings::Insert(int index, std::string line) {
-  if (index < 0 || index > Count()) throw ERangeError(QuilFormat("List index out of bounds (%d)", std::to_string(index)));
+  if (index < 0 || index > Count()) IndexError(index);
   lines_.insert(lines_.begin() + index, std::move(line));
   Changed();
 }
 
 void TStrings::Delete(int index) {
-  if (index < 0 || index >= Count()) throw ERangeError(QuilFormat("List index out of bounds (%d)", std::to_string(index)));
+  if (index < 0 || index >= Count()) IndexError(index);
   lines_.erase(lines_.begin() + index);
   Changed();
 }
@@ -50,7 +63,7 @@ void TStrings::Clear() {
 }
 
 void TStrings::Put(int index, std::string line) {
-  if (index < 0 || index >= Count()) throw ERangeError(QuilFormat("List index out of bounds (%d)", std::to_string(index)));
+  if (index < 0 || index >= Count()) IndexError(index);
   if (lines_[index] == line) return;
   lines_[index] = std::move(line);
   Changed();

@@ -18,7 +18,8 @@ class TStrings : public TPersistent {
   explicit TStrings(std::function<void()> onChange) : onChange_(std::move(onChange)) {}
 
   int Count() const { return static_cast<int>(lines_.size()); }
-  const std::string& operator[](int index) const { return lines_.at(index); }
+  // Index checks fail with "List index out of bounds (%d)".
+  const std::string& operator[](int index) const;
   const std::vector<std::string>& Lines() const { return lines_; }
 
   void Add(std::string line);
