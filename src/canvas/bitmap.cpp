@@ -133,6 +133,24 @@ void TBitmap::Fill(TColor color) {
   cairo_destroy(cr);
 }
 
+uint32_t* TBitmap::PixelData() {
+  if (!surface_) return nullptr;
+  cairo_surface_flush(surface_.get());
+  return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_.get()));
+}
+
+const uint32_t* TBitmap::PixelData() const {
+  if (!surface_) return nullptr;
+  cairo_surface_flush(surface_.get());
+  return reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(surface_.get()));
+}
+
+int TBitmap::StridePixels() const { return surface_ ? cairo_image_surface_get_stride(surface_.get()) / 4 : 0; }
+
+void TBitmap::MarkChanged() {
+  if (surface_) cairo_surface_mark_dirty(surface_.get());
+}
+
 void TBitmap::SaveToPNGFile(const std::string& path) const {
   if (!surface_) throw EQuilError("Cannot save an empty bitmap");
   const cairo_status_t st = cairo_surface_write_to_png(surface_.get(), path.c_str());

@@ -41,6 +41,13 @@ class TBitmap {
   // Fills every pixel with an opaque colour.
   void Fill(TColor color);
 
+  // Raw access to the 0xAARRGGBB words (premultiplied) for image arithmetic: PixelData
+  // flushes pending drawing, MarkChanged must follow any writes. Null for an empty bitmap.
+  uint32_t* PixelData();
+  const uint32_t* PixelData() const;
+  int StridePixels() const;
+  void MarkChanged();
+
   // Writes a PNG file; fails with an error carrying Cairo's status text.
   void SaveToPNGFile(const std::string& path) const;
 

@@ -47,9 +47,9 @@ const TMetaClass& TFont::StaticClass() {
 }
 
 TFont::TFont(TChangeHandler onChange)
-    : TGraphicsObject(std::move(onChange)),
-      name_(QuilMsg_DefaultFontName),
-      height_(HeightOfSize(QuilDefaultFontSize(), pixelsPerInch_)) {}
+    : TGraphicsObject(std::move(onChange)), name_(QuilMsg_DefaultFontName) {
+  height_ = HeightOfSize(QuilDefaultFontSize(), pixelsPerInch_);
+}
 
 void TFont::SetName(const std::string& name) {
   if (StoreIfChanged(name_, name)) Changed();
