@@ -26,22 +26,16 @@ struct TGtkFormWindow::TControlWidget {
   bool pointerInside = false;
   bool explicitGrab = false;
   guint buttonsHeld = 0;
+  std::unique_ptr<cairo_region_t, void (*)(cairo_region_t*)> region{nullptr, cairo_region_destroy};
 };
 
 namespace {
 
 // A form's own font for its push buttons (the form's Font: 12 px "Segoe UI"), and the button
 // metrics that let a button keep the height it is given (25 px instead of the theme's 34).
-constexpr const char* kButtonCss =
+constexpr const char* kCss =
     "button { min-height: 0; min-width: 0; padding: 0 4px; }\n"
     "button label { font-family: \"Segoe UI\"; font-size: 12px; }\n";
-
-std::string CssColor(TColor color) {
-  const TColor rgb = SystemColor(color);
-  char text[8];
-  std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-  return text;
-}
 
 // Captions mark their access key with '&' ("&&" is a literal one); the toolkit uses '_'.
 std::string MnemonicLabel(const std::string& caption) {
@@ -91,11 +85,23 @@ bool DoubleClickFollows(const GdkEventButton& press) {
   return follows;
 }
 
+// The toolkit holds back the newest motion until its frame clock flushes events, and asks for
+// that flush only when the motion arrives alone. A motion queued behind a crossing (the first
+// one outside a control during a drag) would then wait for the next event; ask for it here.
+void FlushHeldMotion(GtkWidget* widget) {
+  if (GdkFrameClock* clock = gtk_widget_get_frame_clock(widget))
+    gdk_frame_clock_request_phase(clock, GDK_FRAME_CLOCK_PHASE_FLUSH_EVENTS);
+}
+
 }  // namespace
 
 struct TGtkFormWindow::Signals {
   static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
     auto& child = *static_cast<TControlWidget*>(data);
+    if (child.region) {
+      gdk_cairo_region(cr, child.region.get());
+      cairo_clip(cr);
+    }
     child.window->Guarded([&] {
       TCairoDeviceContext dc(cr);
       child.control->Paint(dc);
@@ -142,8 +148,9 @@ struct TGtkFormWindow::Signals {
     return TRUE;
   }
 
-  static gboolean OnEnter(GtkWidget*, GdkEventCrossing* event, gpointer data) {
+  static gboolean OnEnter(GtkWidget* widget, GdkEventCrossing* event, gpointer data) {
     auto& child = *static_cast<TControlWidget*>(data);
+    FlushHeldMotion(widget);
     if (event->mode == GDK_CROSSING_NORMAL || event->mode == GDK_CROSSING_UNGRAB) child.pointerInside = true;
     return FALSE;
   }
@@ -154,6 +161,7 @@ struct TGtkFormWindow::Signals {
   // the mouse leaving.
   static gboolean OnLeave(GtkWidget* widget, GdkEventCrossing* event, gpointer data) {
     auto& child = *static_cast<TControlWidget*>(data);
+    FlushHeldMotion(widget);
     if (event->detail == GDK_NOTIFY_INFERIOR || !child.pointerInside) return FALSE;
     const bool buttonsDown = (event->state & (GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK)) != 0;
     bool left = false;
@@ -219,6 +227,16 @@ struct TGtkFormWindow::Signals {
     return FALSE;
   }
 
+  // The form paints its own background under the children, so that whatever a child leaves
+  // behind when it moves, shrinks or changes its region is covered.
+  static gboolean OnFormDraw(GtkWidget*, cairo_t* cr, gpointer data) {
+    auto& self = *static_cast<TGtkFormWindow*>(data);
+    const TColor rgb = SystemColor(self.form_.Color());
+    cairo_set_source_rgb(cr, GetRValue(rgb) / 255.0, GetGValue(rgb) / 255.0, GetBValue(rgb) / 255.0);
+    cairo_paint(cr);
+    return FALSE;
+  }
+
   static void OnWindowDestroy(GtkWidget*, gpointer data) { static_cast<TGtkFormWindow*>(data)->WindowDestroyed(); }
 };
 
@@ -226,11 +244,9 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : for
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   gtk_window_set_title(GTK_WINDOW(window_), form.Caption().c_str());
   gtk_window_set_default_size(GTK_WINDOW(window_), form.ClientWidth(), form.ClientHeight());
-  gtk_style_context_add_class(gtk_widget_get_style_context(window_), "quil-form");
 
   css_ = gtk_css_provider_new();
-  const std::string css = "window.quil-form { background-color: " + CssColor(form.Color()) + "; }\n" + kButtonCss;
-  gtk_css_provider_load_from_data(css_, css.c_str(), -1, nullptr);
+  gtk_css_provider_load_from_data(css_, kCss, -1, nullptr);
   gtk_style_context_add_provider_for_screen(gtk_widget_get_screen(window_), GTK_STYLE_PROVIDER(css_),
                                             GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 
@@ -238,6 +254,7 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : for
   // its own: the window can be made smaller than the children, which are then clipped.
   layout_ = gtk_layout_new(nullptr, nullptr);
   gtk_container_add(GTK_CONTAINER(window_), layout_);
+  g_signal_connect(layout_, "draw", G_CALLBACK(Signals::OnFormDraw), this);
   g_signal_connect(window_, "key-press-event", G_CALLBACK(Signals::OnWindowKeyPress), this);
   g_signal_connect(window_, "key-release-event", G_CALLBACK(Signals::OnWindowKeyRelease), this);
   g_signal_connect(window_, "delete-event", G_CALLBACK(Signals::OnWindowDelete), this);
@@ -249,7 +266,7 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : for
 
 TGtkFormWindow::~TGtkFormWindow() {
   if (window_) gtk_widget_destroy(window_);
-  if (form_.Host() == this) form_.SetHost(nullptr);
+  if (!formGone_ && form_.Host() == this) form_.SetHost(nullptr);
   gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css_));
   g_object_unref(css_);
 }
@@ -340,13 +357,14 @@ void TGtkFormWindow::WindowDestroyed() {
   // The widgets are going; nothing may reach them (or their signal data) from now on.
   window_ = nullptr;
   layout_ = nullptr;
+  for (auto& [control, child] : children_) g_signal_handlers_disconnect_by_data(child->widget, child.get());
   children_.clear();
   if (running_) gtk_main_quit();
 }
 
 void TGtkFormWindow::InvalidateControl(TControl& control) {
   if (&control == &form_) {
-    if (window_) gtk_widget_queue_draw(window_);
+    if (layout_) gtk_widget_queue_draw(layout_);
     return;
   }
   TControlWidget* child = Find(control);
@@ -434,18 +452,32 @@ void TGtkFormWindow::BoundsChanged(TControl& control) {
   gtk_widget_set_visible(child->widget, control.Visible());
 }
 
-// A window region limits both what shows and where the control takes the mouse, so the
-// shape of the control's window is set, not only its input region.
+// A window region limits both what shows and where the control takes the mouse. The toolkit
+// clips a child's drawing to its rectangle only, whatever the shape of its window, so the
+// paint is clipped to the region here; the region is also the window's input shape, so that
+// the cut-off corners pass the mouse on to the form.
 void TGtkFormWindow::SetRoundRegion(TControl& control, int round) {
   TControlWidget* child = Find(control);
   if (!child || child->isButton) return;
-  if (round <= 0) {
-    gtk_widget_shape_combine_region(child->widget, nullptr);
+  child->region.reset(round > 0 ? RoundRectRegion(control.Width(), control.Height(), round) : nullptr);
+  gtk_widget_input_shape_combine_region(child->widget, child->region.get());
+  // What the region no longer covers shows the form again.
+  gtk_widget_queue_draw_area(layout_, control.Left(), control.Top(), control.Width(), control.Height());
+  gtk_widget_queue_draw(child->widget);
+}
+
+void TGtkFormWindow::ControlRemoved(TControl& control) {
+  if (&control == &form_) {
+    formGone_ = true;
+    if (window_) gtk_widget_destroy(window_);
     return;
   }
-  cairo_region_t* region = RoundRectRegion(control.Width(), control.Height(), round);
-  gtk_widget_shape_combine_region(child->widget, region);
-  cairo_region_destroy(region);
+  auto it = children_.find(&control);
+  if (it == children_.end()) return;
+  const std::unique_ptr<TControlWidget> child = std::move(it->second);
+  children_.erase(it);
+  g_signal_handlers_disconnect_by_data(child->widget, child.get());
+  gtk_widget_destroy(child->widget);
 }
 
 }  // namespace quil

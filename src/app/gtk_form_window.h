@@ -49,6 +49,7 @@ class TGtkFormWindow : public IControlHost {
   TPoint CursorPos(const TControl& control) const override;
   void BoundsChanged(TControl& control) override;
   void SetRoundRegion(TControl& control, int round) override;
+  void ControlRemoved(TControl& control) override;
 
  private:
   struct TControlWidget;
@@ -71,6 +72,7 @@ class TGtkFormWindow : public IControlHost {
   std::map<const TControl*, std::unique_ptr<TControlWidget>> children_;
   std::exception_ptr error_;
   bool running_ = false;
+  bool formGone_ = false;
 };
 
 }  // namespace quil

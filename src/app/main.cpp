@@ -1,23 +1,25 @@
-#include <gtk/gtk.h>
-
 #include <cstdio>
 #include <exception>
 
 #include "app/gtk_form_window.h"
 #include "app/main_form.h"
 #include "app/screen_cursors.h"
+#include "app/toolkit.h"
 
 int main(int argc, char** argv) {
-  gtk_init(&argc, &argv);
+  if (!quil::InitToolkit(argc, argv)) {
+    std::fprintf(stderr, "quilchart: cannot open the display\n");
+    return 1;
+  }
   try {
-    quil::TScreenCursors cursors(gdk_display_get_default());
-    quil::InstallHandCursor(cursors, gdk_display_get_default());
+    const auto cursors = quil::CreateScreenCursors();
     auto form = quil::CreateMainForm();
     {
-      quil::TGtkFormWindow window(*form, cursors);
+      quil::TGtkFormWindow window(*form, *cursors);
       window.Show();
       window.Run();
     }
+    // The window goes first, so no widget outlives the controls it shows.
     form.reset();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quilchart: %s\n", e.what());

@@ -1,5 +1,7 @@
 #include "app/screen_cursors.h"
 
+#include <gtk/gtk.h>
+
 #include <string>
 
 #include "app/embedded_resources.h"

@@ -10,7 +10,8 @@ namespace quil {
 
 // A host without a window: it paints one control into an image of the control's client size
 // and records what the control asked of it, so tests, benchmarks and the snapshot tool can
-// drive a control exactly as a window would. The control must outlive the host.
+// drive a control exactly as a window would. A control destroyed first leaves the host empty:
+// rendering then gives an empty image.
 class THeadlessHost : public IControlHost {
  public:
   explicit THeadlessHost(TControl& control);
@@ -18,7 +19,8 @@ class THeadlessHost : public IControlHost {
   THeadlessHost(const THeadlessHost&) = delete;
   THeadlessHost& operator=(const THeadlessHost&) = delete;
 
-  TControl& Control() const { return control_; }
+  // The control, or nullptr once it has been destroyed or has left this host.
+  TControl* Control() const { return control_; }
 
   // Paints the control now into a fresh image (transparent where it paints nothing).
   const TBitmap& Render();
@@ -46,9 +48,10 @@ class THeadlessHost : public IControlHost {
   TPoint CursorPos(const TControl& control) const override;
   void BoundsChanged(TControl& control) override;
   void SetRoundRegion(TControl& control, int round) override;
+  void ControlRemoved(TControl& control) override;
 
  private:
-  TControl& control_;
+  TControl* control_;
   TBitmap image_;
   int paintCount_ = 0;
   int invalidateCount_ = 0;

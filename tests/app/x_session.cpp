@@ -4,6 +4,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
+#include <string>
 #include <thread>
 
 namespace quil::testing {
@@ -11,7 +12,9 @@ namespace quil::testing {
 TXSession::TXSession() : display_(XOpenDisplay(nullptr)) {}
 
 TXSession::~TXSession() {
-  if (display_) XCloseDisplay(display_);
+  if (!display_) return;
+  ReleaseAll();
+  XCloseDisplay(display_);
 }
 
 Window TXSession::FindWindow(const std::string& title) const {
@@ -63,26 +66,46 @@ void TXSession::Focus(Window window) {
   Sync();
 }
 
+// Through XTest, so the motion takes the same path as a real mouse's.
 void TXSession::MoveMouse(Window window, int x, int y) {
-  XWarpPointer(display_, None, window, 0, 0, 0, 0, x, y);
+  int screenX = x;
+  int screenY = y;
+  Window child = 0;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y, &screenX, &screenY, &child);
+  XTestFakeMotionEvent(display_, -1, screenX, screenY, CurrentTime);
   Sync();
+}
+
+void TXSession::PressButton(unsigned button, bool down) {
+  XTestFakeButtonEvent(display_, button, down ? True : False, CurrentTime);
+  std::erase(buttonsDown_, button);
+  if (down) buttonsDown_.push_back(button);
+  Sync();
+}
+
+void TXSession::PressKey(const char* keysymName, bool down) {
+  XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(keysymName)), down ? True : False, CurrentTime);
+  std::erase(keysDown_, keysymName);
+  if (down) keysDown_.emplace_back(keysymName);
+  Sync();
+}
+
+void TXSession::ReleaseAll() {
+  while (!buttonsDown_.empty()) PressButton(buttonsDown_.back(), false);
+  while (!keysDown_.empty()) PressKey(keysDown_.back().c_str(), false);
 }
 
 void TXSession::Click(Window window, int x, int y, unsigned button) {
   MoveMouse(window, x, y);
-  XTestFakeButtonEvent(display_, button, True, CurrentTime);
-  XTestFakeButtonEvent(display_, button, False, CurrentTime);
-  Sync();
+  PressButton(button, true);
+  PressButton(button, false);
 }
 
 void TXSession::Key(const char* keysymName, bool shift) {
-  const KeyCode shiftKey = XKeysymToKeycode(display_, XK_Shift_L);
-  const KeyCode key = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-  if (shift) XTestFakeKeyEvent(display_, shiftKey, True, CurrentTime);
-  XTestFakeKeyEvent(display_, key, True, CurrentTime);
-  XTestFakeKeyEvent(display_, key, False, CurrentTime);
-  if (shift) XTestFakeKeyEvent(display_, shiftKey, False, CurrentTime);
-  Sync();
+  if (shift) PressKey("Shift_L", true);
+  PressKey(keysymName, true);
+  PressKey(keysymName, false);
+  if (shift) PressKey("Shift_L", false);
 }
 
 void TXSession::Resize(Window window, int width, int height) {

@@ -42,15 +42,21 @@ class TXSession {
   // Without a window manager the keyboard focus follows the pointer unless a window takes it.
   void Focus(Window window);
   void MoveMouse(Window window, int x, int y);
+  void PressButton(unsigned button, bool down);
+  void PressKey(const char* keysymName, bool down);
   void Click(Window window, int x, int y, unsigned button = 1);
   void Key(const char* keysymName, bool shift = false);
   void Resize(Window window, int width, int height);
   // What a window manager sends when the user closes the window.
   void RequestClose(Window window);
+  // Lets go of every button and key still held, so one test cannot leave the next a drag.
+  void ReleaseAll();
   void Sync();
 
  private:
   Display* display_ = nullptr;
+  std::vector<unsigned> buttonsDown_;
+  std::vector<std::string> keysDown_;
 };
 
 // Polls until the condition holds or the time is up; answers the last result.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 #include "canvas/device_context.h"
@@ -118,6 +119,28 @@ TEST(HeadlessHost, DetachesFromTheControlWhenDestroyed) {
   }
   EXPECT_EQ(control.Host(), nullptr);
   control.Invalidate();  // no host left to call
+}
+
+TEST(HeadlessHost, ForgetsControlsThatAreDestroyed) {
+  auto control = std::make_unique<TSplitControl>();
+  THeadlessHost host(*control);
+  control->SetBounds(0, 0, 4, 4);
+  {
+    TWinControl child;
+    child.SetParent(control.get());
+    child.SetFocus();
+    child.MouseCapture(true);
+    EXPECT_EQ(host.FocusedControl(), &child);
+    EXPECT_EQ(host.CaptureControl(), &child);
+  }
+  EXPECT_EQ(host.FocusedControl(), nullptr);
+  EXPECT_EQ(host.CaptureControl(), nullptr);
+
+  control->Invalidate();
+  control.reset();
+  EXPECT_EQ(host.Control(), nullptr);
+  EXPECT_FALSE(host.PaintPending());
+  EXPECT_TRUE(host.Render().Empty());
 }
 
 }  // namespace
