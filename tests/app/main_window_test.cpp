@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -32,6 +33,10 @@ bool IsDark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0xE0 && ((rgb >> 8) & 
 
 class MainWindowTest : public ::testing::Test {
  protected:
+  // One connection for the whole suite keeps the X server from resetting between tests.
+  static void SetUpTestSuite() { session_ = std::make_unique<TXSession>(); }
+  static void TearDownTestSuite() { session_.reset(); }
+
   void SetUp() override {
     ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
     pid_ = fork();
@@ -73,7 +78,8 @@ class MainWindowTest : public ::testing::Test {
     return WaitUntil([&] { return (Button() == reference) == same; }, 3s);
   }
 
-  TXSession x_;
+  static inline std::unique_ptr<TXSession> session_;
+  TXSession& x_ = *session_;
   pid_t pid_ = -1;
   Window window_ = 0;
 };

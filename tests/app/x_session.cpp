@@ -9,7 +9,11 @@
 
 namespace quil::testing {
 
-TXSession::TXSession() : display_(XOpenDisplay(nullptr)) {}
+// Xvfb resets itself when its last client leaves and refuses connections meanwhile, so a
+// test that starts just after another may need a few tries.
+TXSession::TXSession() {
+  WaitUntil([&] { return (display_ = XOpenDisplay(nullptr)) != nullptr; }, std::chrono::seconds(3));
+}
 
 TXSession::~TXSession() {
   if (!display_) return;
