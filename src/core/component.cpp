@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/exceptions.h"
+#include "core/reader.h"
 
 namespace quil {
 
@@ -144,7 +145,7 @@ void TComponent::Notification(TComponent* component, TOperation operation) {
       components_[i]->Notification(component, operation);
 }
 
-void TComponent::ReadState(TReader&) {}
+void TComponent::ReadState(TReader& reader) { reader.ReadData(*this); }
 
 void TComponent::SetParentComponent(TComponent*) {}
 

@@ -81,6 +81,8 @@ class TComponent : public TPersistent {
   void RemoveFreeNotification(TComponent& target);
 
   // Operations the form reader calls, with the defaults of a plain component.
+  // Reads the component's own properties and children (TReader::ReadData); a class that must
+  // hold something back while it reads overrides it around this default.
   virtual void ReadState(TReader& reader);
   virtual void SetParentComponent(TComponent* parent);
   virtual TComponent* GetParentComponent() const { return nullptr; }

@@ -6,6 +6,34 @@
 
 namespace quil {
 
+class TComponent;
+
+// The tag in front of every stored value.
+enum TValueType : uint8_t {
+  vaNull,
+  vaList,
+  vaInt8,
+  vaInt16,
+  vaInt32,
+  vaExtended,
+  vaString,
+  vaIdent,
+  vaFalse,
+  vaTrue,
+  vaBinary,
+  vaSet,
+  vaLString,
+  vaNil,
+  vaCollection,
+  vaSingle,
+  vaCurrency,
+  vaDate,
+  vaWString,
+  vaInt64,
+  vaUTF8String,
+  vaDouble,
+};
+
 // The value-reading side of a form description reader, as stream-only values see it.
 // The binary form reader implements it; tests may feed values from a script.
 class TReader {
@@ -22,6 +50,17 @@ class TReader {
   virtual std::string ReadString() = 0;
   virtual std::string ReadIdent() = 0;
   virtual bool ReadBoolean() = 0;
+
+  // The operations below fail with EReadError unless the reader provides them: a scripted
+  // reader for one stream-only value needs none of them.
+
+  // The tag of the next value, not consumed; tells apart values stored in more than one way
+  // (a colour as an identifier or an integer).
+  virtual TValueType NextValue();
+  // Passes over the next value, whatever it is.
+  virtual void SkipValue();
+  // Reads the stored properties and children of instance (TComponent::ReadState's default).
+  virtual void ReadData(TComponent& instance);
 };
 
 // The value-writing side, for stream-only values that write themselves.

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "core/component.h"
 #include "core/exceptions.h"
+#include "core/reader.h"
+#include "scripted_reader.h"
 
 namespace quil {
 namespace {
@@ -308,6 +311,53 @@ TEST(ComponentState, SubComponentStyle) {
   EXPECT_NE(sub.ComponentStyle() & csSubComponent, 0u);
   sub.SetSubComponent(false);
   EXPECT_EQ(sub.ComponentStyle() & csSubComponent, 0u);
+}
+
+// Reads an object's data by handing the object to a callback.
+class TDataReader : public test::TScriptedReader {
+ public:
+  explicit TDataReader(std::function<void(TComponent&)> onReadData)
+      : TScriptedReader({}), onReadData_(std::move(onReadData)) {}
+  void ReadData(TComponent& instance) override { onReadData_(instance); }
+
+ private:
+  std::function<void(TComponent&)> onReadData_;
+};
+
+// Holds back repaints while it reads, as the chart panel does.
+class TSuspendingPanel : public TComponent {
+ public:
+  using TComponent::TComponent;
+  bool Suspended = false;
+  void ReadState(TReader& reader) override {
+    Suspended = true;
+    TComponent::ReadState(reader);
+    Suspended = false;
+  }
+};
+
+TEST(ComponentState, ReadStateReadsTheComponentsOwnData) {
+  std::vector<std::string> read;
+  TDataReader reader([&](TComponent& c) { read.push_back(c.Name()); });
+  TComponent plain;
+  plain.SetName("Plain");
+  plain.ReadState(reader);
+  EXPECT_EQ(read, std::vector<std::string>{"Plain"});
+
+  TSuspendingPanel panel;
+  std::vector<bool> suspendedWhileRead;
+  TDataReader panelReader([&](TComponent&) { suspendedWhileRead.push_back(panel.Suspended); });
+  panel.ReadState(panelReader);
+  EXPECT_EQ(suspendedWhileRead, std::vector<bool>{true}) << "the data is read inside the override";
+  EXPECT_FALSE(panel.Suspended);
+}
+
+TEST(ComponentState, AReaderForSingleValuesCannotReadObjects) {
+  test::TScriptedReader values({});
+  TComponent component;
+  EXPECT_THROW(component.ReadState(values), EReadError);
+  EXPECT_THROW(values.NextValue(), EReadError);
+  EXPECT_THROW(values.SkipValue(), EReadError);
 }
 
 TEST(ComponentState, ReaderDefaultsOfAPlainComponent) {
