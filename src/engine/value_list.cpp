@@ -97,14 +97,17 @@ ROvedeValue ROvedeValueList::Last() const {
   return values_[count_ - 1];
 }
 
-// Growth is geometric once past the step, so appending a million values in order stays linear;
-// below that it takes whole steps of QuilDefaultCapacity, which a series may raise beforehand.
+// The storage grows in whole steps of QuilDefaultCapacity, as series expect (one that knows its
+// point count raises the step to take the storage at once). The memory underneath is reserved
+// geometrically, so appending a million values in order does not copy the list a thousand times.
 void ROvedeValueList::GrowFor(int needed) {
   const int capacity = Capacity();
   if (needed <= capacity) return;
-  const int64_t step = std::max({QuilDefaultCapacity, capacity, 1});
-  const int64_t grown = std::max<int64_t>(capacity + step, needed);
-  values_.resize(static_cast<std::size_t>(std::min<int64_t>(grown, INT32_MAX)));
+  const int64_t step = std::max(QuilDefaultCapacity, 1);
+  const auto grown =
+      static_cast<std::size_t>(std::min<int64_t>(std::max<int64_t>(capacity + step, needed), INT32_MAX));
+  if (grown > values_.capacity()) values_.reserve(std::max(grown, 2 * values_.capacity()));
+  values_.resize(grown);
 }
 
 void ROvedeValueList::InsertAt(int index, ROvedeValue value) {

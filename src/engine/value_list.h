@@ -17,8 +17,8 @@ enum ROvedeListOrder : int { loNone, loAscending, loDescending };
 
 const TEnumInfo& ListOrderInfo();
 
-// The smallest number of entries by which a value list's storage grows; shared by all lists.
-// A series that knows how many points it will add sets it first, so the storage is taken once.
+// The number of entries by which a value list's storage grows; shared by all lists. A series
+// that knows how many points it will add sets it first, so the storage is taken once.
 extern int QuilDefaultCapacity;
 
 // One named column of a series' values ("X", "Y", "Z" ...), optionally kept sorted, with its

@@ -123,7 +123,7 @@ TEST(ValueListStats, Infinities) {
   EXPECT_TRUE(std::isnan(list.Total()));
 }
 
-TEST(ValueListGrowth, StepsOfTheDefaultCapacityThenDoubling) {
+TEST(ValueListGrowth, StepsOfTheDefaultCapacity) {
   ROvedeValueList list(nullptr, "Y");
   EXPECT_EQ(list.Capacity(), 0);
   for (int i = 0; i < 1000; ++i) list.AddChartValue(i);
@@ -135,6 +135,8 @@ TEST(ValueListGrowth, StepsOfTheDefaultCapacityThenDoubling) {
   EXPECT_EQ(list.Count(), 101);
   EXPECT_EQ(list.First(), 900);
   EXPECT_EQ(list.Last(), 1000);
+  for (int i = 0; i < 1900; ++i) list.AddChartValue(i);
+  EXPECT_EQ(list.Capacity(), 3000);
   list.ClearValues();
   EXPECT_EQ(list.Capacity(), 0);
 }
@@ -162,7 +164,6 @@ TEST(ValueListGrowth, AppendingInOrderReallocatesRarely) {
     }
   }
   EXPECT_LE(reallocations, 12);
-  EXPECT_LE(list.Capacity(), 2 * list.Count());
 }
 
 }  // namespace
