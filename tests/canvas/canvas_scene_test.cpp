@@ -65,8 +65,8 @@ TEST_F(CanvasScene, DrawsTheSceneAndSavesIt) {
   const TPoint side = canvas->Calculate3DPosition(140, 170, 5);
   EXPECT_LT(GetBValue(Pixel(side.X + 1, side.Y)), 230);
   // The gradient runs from red at the left of the polygon to yellow at its right.
-  EXPECT_EQ(GetRValue(Pixel(222, 100)), 255);
-  EXPECT_LT(GetGValue(Pixel(222, 100)), 60);
+  EXPECT_EQ(GetRValue(Pixel(225, 120)), 255);
+  EXPECT_LT(GetGValue(Pixel(225, 120)), 60);
   EXPECT_GT(GetGValue(Pixel(340, 70)), 200);
   EXPECT_EQ(GetBValue(Pixel(340, 70)), 0);
   // The ellipse sits 80 deep: moved right and up by the oblique view.
