@@ -1,1 +1,3 @@
-target_sources(chart_bench PRIVATE)
+target_sources(chart_bench PRIVATE
+  value_lists_bench.cpp
+)
