@@ -1,1 +1,3 @@
-target_sources(chart_bench PRIVATE)
+target_sources(chart_bench PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/canvas3d_bench.cpp
+)
