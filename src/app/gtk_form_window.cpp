@@ -5,29 +5,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
-#include "app/gtk_input.h"
+#include "app/gtk_form_window_parts.h"
 #include "app/screen_cursors.h"
-#include "canvas/device_context.h"
 #include "core/rounding.h"
 
 namespace quil {
-
-// The toolkit side of one child control.
-struct TGtkFormWindow::TControlWidget {
-  TGtkFormWindow* window = nullptr;
-  TControl* control = nullptr;
-  GtkWidget* widget = nullptr;
-  bool isButton = false;
-  int cursor = crDefault;
-  TWheelAccumulator wheel;
-  bool pointerInside = false;
-  bool explicitGrab = false;
-  guint buttonsHeld = 0;
-  std::unique_ptr<cairo_region_t, void (*)(cairo_region_t*)> region{nullptr, cairo_region_destroy};
-};
 
 namespace {
 
@@ -74,171 +58,7 @@ cairo_region_t* RoundRectRegion(int width, int height, int round) {
   return region;
 }
 
-// The toolkit queues the double-click event right behind the second press. The library sees a
-// double click as one press carrying ssDouble, so that second plain press is left out.
-bool DoubleClickFollows(const GdkEventButton& press) {
-  GdkEvent* next = gdk_event_peek();
-  if (!next) return false;
-  const bool follows = next->type == GDK_2BUTTON_PRESS && next->button.window == press.window &&
-                       next->button.button == press.button;
-  gdk_event_free(next);
-  return follows;
-}
-
-// The toolkit holds back the newest motion until its frame clock flushes events, and asks for
-// that flush only when the motion arrives alone. A motion queued behind a crossing (the first
-// one outside a control during a drag) would then wait for the next event; ask for it here.
-void FlushHeldMotion(GtkWidget* widget) {
-  if (GdkFrameClock* clock = gtk_widget_get_frame_clock(widget))
-    gdk_frame_clock_request_phase(clock, GDK_FRAME_CLOCK_PHASE_FLUSH_EVENTS);
-}
-
 }  // namespace
-
-struct TGtkFormWindow::Signals {
-  static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    if (child.region) {
-      gdk_cairo_region(cr, child.region.get());
-      cairo_clip(cr);
-    }
-    child.window->Guarded([&] {
-      TCairoDeviceContext dc(cr);
-      child.control->Paint(dc);
-    });
-    return TRUE;
-  }
-
-  static gboolean OnButtonPress(GtkWidget*, GdkEventButton* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    const auto button = MouseButtonFromGdk(event->button);
-    if (!button) return FALSE;
-    const int x = ClientPixel(event->x);
-    const int y = ClientPixel(event->y);
-    if (event->type == GDK_BUTTON_PRESS) {
-      child.buttonsHeld |= 1u << event->button;
-      if (DoubleClickFollows(*event)) return TRUE;
-      child.window->Guarded([&] { child.control->MouseDown(*button, PressShift(event->state, *button), x, y); });
-    } else if (event->type == GDK_2BUTTON_PRESS) {
-      child.window->Guarded([&] {
-        child.control->DblClick();
-        child.control->MouseDown(*button, PressShift(event->state, *button) | ssDouble, x, y);
-      });
-    }
-    return TRUE;
-  }
-
-  static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    const auto button = MouseButtonFromGdk(event->button);
-    if (!button) return FALSE;
-    child.buttonsHeld &= ~(1u << event->button);
-    child.window->Guarded([&] {
-      child.control->MouseUp(*button, ReleaseShift(event->state, *button), ClientPixel(event->x), ClientPixel(event->y));
-    });
-    return TRUE;
-  }
-
-  static gboolean OnMotion(GtkWidget*, GdkEventMotion* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    child.pointerInside = true;
-    child.window->Guarded([&] {
-      child.control->MouseMove(ShiftFromModifiers(event->state), ClientPixel(event->x), ClientPixel(event->y));
-    });
-    return TRUE;
-  }
-
-  static gboolean OnEnter(GtkWidget* widget, GdkEventCrossing* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    FlushHeldMotion(widget);
-    if (event->mode == GDK_CROSSING_NORMAL || event->mode == GDK_CROSSING_UNGRAB) child.pointerInside = true;
-    return FALSE;
-  }
-
-  // Only a real departure of the pointer counts. While a button is held the pointer is
-  // captured, and the departure is reported when the capture ends outside (mode ungrab);
-  // crossings caused by another widget's grab (a button pressed from the keyboard) are not
-  // the mouse leaving.
-  static gboolean OnLeave(GtkWidget* widget, GdkEventCrossing* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    FlushHeldMotion(widget);
-    if (event->detail == GDK_NOTIFY_INFERIOR || !child.pointerInside) return FALSE;
-    const bool buttonsDown = (event->state & (GDK_BUTTON1_MASK | GDK_BUTTON2_MASK | GDK_BUTTON3_MASK)) != 0;
-    bool left = false;
-    if (event->mode == GDK_CROSSING_NORMAL) {
-      left = !buttonsDown;
-    } else if (event->mode == GDK_CROSSING_UNGRAB) {
-      const int x = ClientPixel(event->x);
-      const int y = ClientPixel(event->y);
-      left = x < 0 || y < 0 || x >= gtk_widget_get_allocated_width(widget) || y >= gtk_widget_get_allocated_height(widget);
-    }
-    if (!left) return FALSE;
-    child.pointerInside = false;
-    child.window->Guarded([&] { child.control->MouseLeave(); });
-    return FALSE;
-  }
-
-  static gboolean OnScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    const int units = child.wheel.Units(*event);
-    if (units == 0) return TRUE;
-    const TPoint pos{ClientPixel(event->x), ClientPixel(event->y)};
-    child.window->Guarded([&] { child.control->MouseWheel(ShiftFromModifiers(event->state), units, pos); });
-    return TRUE;
-  }
-
-  static void OnRealize(GtkWidget*, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    child.window->ApplyCursor(child);
-  }
-
-  static void OnClicked(GtkButton*, gpointer data) {
-    auto& child = *static_cast<TControlWidget*>(data);
-    child.window->Guarded([&] { child.control->Click(); });
-  }
-
-  // Keys go through the form first: Tab and Shift+Tab follow the form's tab order (not the
-  // toolkit's order by position), other keys reach the focused control; what the form leaves
-  // unused (Space on a button, say) goes on to the toolkit.
-  static gboolean OnWindowKeyPress(GtkWidget* widget, GdkEventKey* event, gpointer data) {
-    auto& self = *static_cast<TGtkFormWindow*>(data);
-    const int key = VirtualKeyFromKeyval(event->keyval);
-    if (key == 0) return FALSE;
-    bool used = false;
-    self.Guarded([&] { used = self.form_.DispatchKeyDown(key, ShiftFromModifiers(event->state)); });
-    if (used && key == VK_TAB) gtk_window_set_focus_visible(GTK_WINDOW(widget), TRUE);
-    return used;
-  }
-
-  static gboolean OnWindowKeyRelease(GtkWidget*, GdkEventKey* event, gpointer data) {
-    auto& self = *static_cast<TGtkFormWindow*>(data);
-    const int key = VirtualKeyFromKeyval(event->keyval);
-    if (key == 0) return FALSE;
-    bool used = false;
-    self.Guarded([&] { used = self.form_.DispatchKeyUp(key, ShiftFromModifiers(event->state)); });
-    return used;
-  }
-
-  static gboolean OnWindowDelete(GtkWidget*, GdkEvent*, gpointer data) {
-    auto& self = *static_cast<TGtkFormWindow*>(data);
-    self.Guarded([&] {
-      if (self.form_.OnClose) self.form_.OnClose(self.form_);
-    });
-    return FALSE;
-  }
-
-  // The form paints its own background under the children, so that whatever a child leaves
-  // behind when it moves, shrinks or changes its region is covered.
-  static gboolean OnFormDraw(GtkWidget*, cairo_t* cr, gpointer data) {
-    auto& self = *static_cast<TGtkFormWindow*>(data);
-    const TColor rgb = SystemColor(self.form_.Color());
-    cairo_set_source_rgb(cr, GetRValue(rgb) / 255.0, GetGValue(rgb) / 255.0, GetBValue(rgb) / 255.0);
-    cairo_paint(cr);
-    return FALSE;
-  }
-
-  static void OnWindowDestroy(GtkWidget*, gpointer data) { static_cast<TGtkFormWindow*>(data)->WindowDestroyed(); }
-};
 
 TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : form_(form), cursors_(cursors) {
   window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
@@ -254,11 +74,7 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : for
   // its own: the window can be made smaller than the children, which are then clipped.
   layout_ = gtk_layout_new(nullptr, nullptr);
   gtk_container_add(GTK_CONTAINER(window_), layout_);
-  g_signal_connect(layout_, "draw", G_CALLBACK(Signals::OnFormDraw), this);
-  g_signal_connect(window_, "key-press-event", G_CALLBACK(Signals::OnWindowKeyPress), this);
-  g_signal_connect(window_, "key-release-event", G_CALLBACK(Signals::OnWindowKeyRelease), this);
-  g_signal_connect(window_, "delete-event", G_CALLBACK(Signals::OnWindowDelete), this);
-  g_signal_connect(window_, "destroy", G_CALLBACK(Signals::OnWindowDestroy), this);
+  Signals::ConnectWindow(*this);
 
   form_.SetHost(this);
   for (int i = 0; i < form.ControlCount(); ++i) AddChild(*form.Controls(i));
@@ -280,23 +96,13 @@ void TGtkFormWindow::AddChild(TControl& control) {
   GtkWidget* widget;
   if (child->isButton) {
     widget = gtk_button_new_with_mnemonic(MnemonicLabel(control.Caption()).c_str());
-    g_signal_connect(widget, "clicked", G_CALLBACK(Signals::OnClicked), child.get());
+    Signals::ConnectButton(widget, *child);
   } else {
     widget = gtk_drawing_area_new();
     // The control paints every pixel itself; the toolkit draws no background first.
     gtk_widget_set_app_paintable(widget, TRUE);
     gtk_widget_set_can_focus(widget, dynamic_cast<TWinControl*>(&control) != nullptr);
-    gtk_widget_add_events(widget, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_POINTER_MOTION_MASK |
-                                      GDK_ENTER_NOTIFY_MASK | GDK_LEAVE_NOTIFY_MASK | GDK_SCROLL_MASK |
-                                      GDK_SMOOTH_SCROLL_MASK | GDK_KEY_PRESS_MASK | GDK_FOCUS_CHANGE_MASK);
-    g_signal_connect(widget, "draw", G_CALLBACK(Signals::OnDraw), child.get());
-    g_signal_connect(widget, "button-press-event", G_CALLBACK(Signals::OnButtonPress), child.get());
-    g_signal_connect(widget, "button-release-event", G_CALLBACK(Signals::OnButtonRelease), child.get());
-    g_signal_connect(widget, "motion-notify-event", G_CALLBACK(Signals::OnMotion), child.get());
-    g_signal_connect(widget, "enter-notify-event", G_CALLBACK(Signals::OnEnter), child.get());
-    g_signal_connect(widget, "leave-notify-event", G_CALLBACK(Signals::OnLeave), child.get());
-    g_signal_connect(widget, "scroll-event", G_CALLBACK(Signals::OnScroll), child.get());
-    g_signal_connect(widget, "realize", G_CALLBACK(Signals::OnRealize), child.get());
+    Signals::ConnectDrawingArea(widget, *child);
   }
   child->widget = widget;
   gtk_widget_set_size_request(widget, control.Width(), control.Height());
@@ -311,8 +117,7 @@ TGtkFormWindow::TControlWidget* TGtkFormWindow::Find(const TControl& control) co
   return it == children_.end() ? nullptr : it->second.get();
 }
 
-template <class Handler>
-void TGtkFormWindow::Guarded(Handler&& handler) {
+void TGtkFormWindow::Guarded(const std::function<void()>& handler) {
   try {
     handler();
   } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -60,8 +61,7 @@ class TGtkFormWindow : public IControlHost {
   TControlWidget* Find(const TControl& control) const;
   void ApplyCursor(TControlWidget& child);
   // Runs a control's handler; an error is kept for Run and ends the message loop.
-  template <class Handler>
-  void Guarded(Handler&& handler);
+  void Guarded(const std::function<void()>& handler);
   void WindowDestroyed();
 
   TForm& form_;
