@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "engine/axis_label_style.h"
+
+namespace quil {
+
+// What an axis needs to know about one active series associated with it.
+struct TAxisSeriesInfo {
+  // The series' answer to AxisLabelStyle for this axis.
+  TAxisLabelStyle LabelStyle = talValue;
+  // The series' value list for this axis holds date-times.
+  bool DateTime = false;
+  // The series places its points at positions along this axis (its non-mandatory values);
+  // with few such points the axis prefers whole-number increments.
+  bool PositionsOnAxis = false;
+  int PointCount = 0;
+  // For the depth axis: the series has Z values of its own, or a minimum Z that differs from
+  // its maximum Z.
+  bool HasDepthValues = false;
+};
+
+// The series side of one axis, implemented by the chart that owns the axis. The axis asks it
+// on every layout; it keeps no answer.
+class IAxisSeriesSource {
+ public:
+  virtual ~IAxisSeriesSource() = default;
+
+  // The automatic ends of the axis' range over the series that count for it, 0 when none
+  // counts. Values that are not finite take no part in them (see TAxisExtent).
+  virtual double SeriesMinimum() const = 0;
+  virtual double SeriesMaximum() const = 0;
+
+  // The active series associated with the axis, in the chart's series order.
+  virtual int ActiveSeriesCount() const = 0;
+  virtual TAxisSeriesInfo ActiveSeries(int index) const = 0;
+
+  // The legend title of the chart's series at index, which the depth axis shows at that
+  // series' depth slot.
+  virtual std::string SeriesTitle(int seriesIndex) const = 0;
+};
+
+}  // namespace quil
