@@ -158,6 +158,26 @@ TEST(ComponentNotification, OwnerDestructionTellsOnlyComponentsStillAlive) {
   EXPECT_EQ(notes, std::vector<std::string>{"Older told of Newer"});
 }
 
+TEST(ComponentNotification, ComponentsToldDuringTheOwnersDestructionCanSeeIt) {
+  // A component must not call back into an owner that is half destroyed; csDestroying says so.
+  struct TOwnerWatcher : TComponent {
+    using TComponent::TComponent;
+    std::vector<bool>* seen = nullptr;
+    void Notification(TComponent* component, TOperation operation) override {
+      TComponent::Notification(component, operation);
+      if (operation == TOperation::opRemove) seen->push_back(Owner()->HasState(csDestroying));
+    }
+  };
+  std::vector<bool> seen;
+  auto root = std::make_unique<TComponent>();
+  MakeOwned<TOwnerWatcher>(*root).seen = &seen;
+  TComponent& sibling = MakeOwned<TComponent>(*root);
+  root->DestroyComponent(sibling);
+  MakeOwned<TComponent>(*root);
+  root.reset();
+  EXPECT_EQ(seen, (std::vector<bool>{false, true}));
+}
+
 TEST(ComponentNotification, FreeNotificationReachesAcrossOwners) {
   auto targetOwner = std::make_unique<TComponent>();
   TComponent holderOwner;
