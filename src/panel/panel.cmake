@@ -1,5 +1,12 @@
 target_sources(chart_core PRIVATE
+  back_image.cpp
   key_file.cpp
   option_store.cpp
+  panel_no_caption.cpp
+  quil_panel.cpp
+  quil_panel_background.cpp
+  quil_panel_input.cpp
+  quil_panel_paint.cpp
+  text_lines.cpp
   zoom_panning.cpp
 )
