@@ -138,7 +138,7 @@ gboolean TGtkFormWindow::Signals::OnLeave(GtkWidget* widget, GdkEventCrossing* e
 
 gboolean TGtkFormWindow::Signals::OnScroll(GtkWidget*, GdkEventScroll* event, gpointer data) {
   auto& child = *static_cast<TControlWidget*>(data);
-  const int units = child.wheel.Units(*event);
+  const int units = WheelUnits(child.wheel, *event);
   if (units == 0) return TRUE;
   const TPoint pos{ClientPixel(event->x), ClientPixel(event->y)};
   child.window->Guarded([&] { child.control->MouseWheel(ShiftFromModifiers(event->state), units, pos); });

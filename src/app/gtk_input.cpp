@@ -100,19 +100,14 @@ int VirtualKeyFromKeyval(guint keyval) {
   }
 }
 
-int TWheelAccumulator::Units(const GdkEventScroll& event) {
+int WheelUnits(TWheelAccumulator& accumulator, const GdkEventScroll& event) {
   switch (event.direction) {
     case GDK_SCROLL_UP:
-      return WHEEL_DELTA;
+      return accumulator.Notch(true);
     case GDK_SCROLL_DOWN:
-      return -WHEEL_DELTA;
-    case GDK_SCROLL_SMOOTH: {
-      // delta_y is in notches, positive downwards.
-      remainder_ += -event.delta_y * WHEEL_DELTA;
-      const double whole = std::trunc(remainder_);
-      remainder_ -= whole;
-      return static_cast<int>(whole);
-    }
+      return accumulator.Notch(false);
+    case GDK_SCROLL_SMOOTH:
+      return accumulator.Smooth(event.delta_y);
     default:
       return 0;
   }

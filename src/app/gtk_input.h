@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "app/wheel_accumulator.h"
 #include "core/control.h"
 
 // Input events of the toolkit in the library's terms.
@@ -29,16 +30,7 @@ int ClientPixel(double coordinate);
 // The virtual key code of a key, or 0 for keys the library has no code for.
 int VirtualKeyFromKeyval(guint keyval);
 
-// Accumulates wheel motion in the library's units, 120 per notch: a discrete step up or down
-// is +120 or -120; smooth scrolling (touchpads, high-resolution wheels) gives fractions of a
-// notch that are summed until whole units come out. Horizontal scrolling is not wheel input.
-class TWheelAccumulator {
- public:
-  // The units to report for this event; 0 means nothing to report yet.
-  int Units(const GdkEventScroll& event);
-
- private:
-  double remainder_ = 0;
-};
+// The units to report for a scroll event (see TWheelAccumulator); 0 means nothing yet.
+int WheelUnits(TWheelAccumulator& accumulator, const GdkEventScroll& event);
 
 }  // namespace quil
