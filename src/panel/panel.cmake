@@ -3,6 +3,7 @@ target_sources(chart_core PRIVATE
   key_file.cpp
   option_store.cpp
   panel_no_caption.cpp
+  quil_panel_extended.cpp
   quil_panel.cpp
   quil_panel_background.cpp
   quil_panel_input.cpp

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "canvas/gradient.h"
+#include "panel/back_image.h"
+#include "panel/quil_panel.h"
+#include "panel/zoom_panning.h"
+
+namespace quil {
+
+// The chart panel with a background (colour, gradient, back image) and the zoom and panning
+// settings the chart's mouse handling uses.
+class TCustomQuilPanelExtended : public TCustomQuilPanel {
+  QUIL_PERSISTENT_CLASS
+
+ public:
+  explicit TCustomQuilPanelExtended(TComponent* owner = nullptr);
+  ~TCustomQuilPanelExtended() override;
+
+  TPanningMode AllowPanning() const { return allowPanning_; }
+  void SetAllowPanning(TPanningMode v) { allowPanning_ = v; }
+  // Created on first use, invisible.
+  TQuilGradient& Gradient();
+  TQuilGradient* GradientOrNull() const { return gradient_.get(); }
+  TBackImage& BackImage();
+  TBackImage* BackImageObject() const { return backImage_.get(); }
+  bool BackImageInside() const { return backImage_ && backImage_->Inside(); }
+  void SetBackImageInside(bool v) { BackImage().SetInside(v); }
+  TQuilBackImageMode BackImageMode() const { return backImage_ ? backImage_->Mode() : pbmStretch; }
+  void SetBackImageMode(TQuilBackImageMode v) { BackImage().SetMode(v); }
+  bool BackImageTransp() const { return backImageTransp_; }
+  void SetBackImageTransp(bool v) { SetBooleanProperty(backImageTransp_, v); }
+  TMouseButton ScrollMouseButton() const { return scrollMouse_; }
+  void SetScrollMouseButton(TMouseButton v) { scrollMouse_ = v; }
+  TQuilZoom& Zoom() { return *zoom_; }
+  void SetZoom(const TQuilZoom& zoom) { zoom_->Assign(zoom); }
+  TMouseWheelStyle ZoomWheel() const { return zoomWheel_; }
+  void SetZoomWheel(TMouseWheelStyle v) { zoomWheel_ = v; }
+  bool Zoomed() const { return zoomed_; }
+  void SetZoomed(bool v) { zoomed_ = v; }
+
+  bool AllowZoom() const { return zoom_->Allow(); }
+  void SetAllowZoom(bool v) { zoom_->SetAllow(v); }
+  bool AnimatedZoom() const { return zoom_->Animated(); }
+  void SetAnimatedZoom(bool v) { zoom_->SetAnimated(v); }
+  int AnimatedZoomSteps() const { return zoom_->AnimatedSteps(); }
+  void SetAnimatedZoomSteps(int v) { zoom_->SetAnimatedSteps(v); }
+
+  void DefineProperties(TFiler& filer) override;
+
+  std::function<void(TCustomQuilPanelExtended&)> OnAfterDraw;
+  std::function<void(TCustomQuilPanelExtended&)> OnScroll;
+  std::function<void(TCustomQuilPanelExtended&)> OnUndoZoom;
+  std::function<void(TCustomQuilPanelExtended&)> OnZoom;
+
+ protected:
+  TBackImage* BackImageOrNull() override { return backImage_.get(); }
+  bool BackImageInsideWalls() const override { return BackImageInside(); }
+  TQuilGradient* PanelGradientOrNull() override { return gradient_.get(); }
+
+ private:
+  TPanningMode allowPanning_ = pmBoth;
+  std::unique_ptr<TQuilGradient> gradient_;
+  std::unique_ptr<TBackImage> backImage_;
+  std::unique_ptr<TQuilZoom> zoom_;
+  TMouseButton scrollMouse_ = TMouseButton::mbRight;
+  TMouseWheelStyle zoomWheel_ = pmwNone;
+  bool backImageTransp_ = false;
+  bool zoomed_ = false;
+};
+
+}  // namespace quil
