@@ -1,1 +1,5 @@
-target_sources(chart_tests PRIVATE option_store_test.cpp)
+target_sources(chart_tests PRIVATE
+  option_store_test.cpp
+  quil_panel_test.cpp
+  text_lines_test.cpp
+)
