@@ -120,7 +120,10 @@ class TDateTimeWriter {
         break;
       case 'c':
         out += Nested(settings_.ShortDateFormat, nesting);
-        if (!IsMidnight()) out += " " + Nested(settings_.LongTimeFormat, nesting);
+        if (!IsMidnight()) {
+          out += ' ';
+          out += Nested(settings_.LongTimeFormat, nesting);
+        }
         break;
     }
   }

@@ -163,7 +163,7 @@ std::string FormatFloat(std::string_view picture, double value, const TFormatSet
   }
   std::string text = TPictureWriter(parsed, shown, settings).Write();
   // Only the first section adds a minus; a negative section writes its own sign.
-  if (value < 0 && index == 0 && !shown.IsZero) text.insert(0, "-");
+  if (value < 0 && index == 0 && !shown.IsZero) text.insert(text.begin(), '-');
   return text;
 }
 
