@@ -1,5 +1,7 @@
 #include "engine/axis_range.h"
 
+#include <algorithm>
+
 #include "core/rounding.h"
 
 namespace quil {
@@ -7,7 +9,9 @@ namespace quil {
 void TAxisRange::SetPositions(int startPos, int endPos) {
   StartPos = startPos;
   EndPos = endPos;
-  AxisSize = endPos - startPos;
+  const long long size = static_cast<long long>(endPos) - startPos;
+  AxisSize = static_cast<int>(std::clamp<long long>(size, std::numeric_limits<int>::min(),
+                                                    std::numeric_limits<int>::max()));
   CenterPos = static_cast<int>((static_cast<long long>(startPos) + endPos) / 2);
 }
 
