@@ -1,0 +1,3 @@
+target_sources(chart_bench PRIVATE
+  axis_scale_bench.cpp
+)
