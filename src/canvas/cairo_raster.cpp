@@ -100,11 +100,7 @@ std::unique_ptr<TRasterBackend> CreateCairoRaster() { return std::make_unique<TC
 
 TCairoRaster::TCairoRaster() = default;
 
-TCairoRaster::~TCairoRaster() {
-  SetTarget(nullptr);
-  if (layout_) g_object_unref(layout_);
-  if (pango_) g_object_unref(pango_);
-}
+TCairoRaster::~TCairoRaster() { SetTarget(nullptr); }
 
 void TCairoRaster::SetTarget(TDeviceContext* target) {
   if (clip_ && cr_) cairo_restore(cr_);

@@ -10,6 +10,7 @@
 #include "canvas/pixel_writer.h"
 #include "canvas/quil_region.h"
 #include "canvas/raster_backend.h"
+#include "canvas/text_layout_cache.h"
 
 namespace quil {
 
@@ -60,6 +61,12 @@ class TCairoRaster : public TRasterBackend {
 
   void TextOut(int x, int y, const std::string& text, double angle) override;
   TPoint TextExtent(const std::string& text) override;
+  TRect TextBounds(int x, int y, const std::string& text, double angle) override;
+  void TextPath(int x, int y, const std::string& text, double angle, bool fill, bool stroke) override;
+  void TextThroughImage(int x, int y, const std::string& text, double angle, const TBitmap& image,
+                        int widenWidth) override;
+  // Layouts built for measuring and drawing so far; a label measured again builds none.
+  std::size_t TextLayoutsBuilt() const { return text_.LayoutsBuilt(); }
 
   void DrawBitmap(const TBitmap& bitmap, const TRect& dest) override;
   void PutBitmap(const TBitmap& bitmap, int x, int y) override;
@@ -85,7 +92,20 @@ class TCairoRaster : public TRasterBackend {
   void StrokePath(const TPathBuilder& path);
   void MixPath(const TPathBuilder& path, bool stroke, TColor color);
   void PixelPolyline(const TPoint* points, int count, bool closed);
-  PangoLayout* Layout();
+  // The text's layout and where its box lies relative to the point it is drawn at.
+  struct TPlacedText {
+    PangoLayout* Layout = nullptr;  // null: nothing to draw
+    int Width = 0;
+    int Height = 0;
+    double Dx = 0;
+    double Dy = 0;
+  };
+  TPlacedText PlaceText(const std::string& text);
+  // Moves and turns the context to the text's box; the caller saves and restores it.
+  void EnterTextBox(cairo_t* cr, int x, int y, double angle, const TPlacedText& placed) const;
+  // Adds the glyphs to the path, or shows them, each turned by the character angle if any.
+  void AddGlyphs(cairo_t* cr, const TPlacedText& placed, double angle, bool asPath) const;
+  cairo_antialias_t TextAntialias() const;
 
   TDeviceContext* target_ = nullptr;
   cairo_t* cr_ = nullptr;
@@ -99,9 +119,7 @@ class TCairoRaster : public TRasterBackend {
   TColor textColor_ = clBlack;
   TPoint penPos_;
   std::optional<TQuilRegion> clip_;
-  PangoContext* pango_ = nullptr;
-  PangoLayout* layout_ = nullptr;
-  bool fontDirty_ = true;
+  TTextLayoutCache text_;
 };
 
 }  // namespace quil

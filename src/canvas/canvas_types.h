@@ -29,8 +29,11 @@ inline constexpr int TA_TOP = 0;
 inline constexpr int TA_BOTTOM = 8;
 inline constexpr int TA_BASELINE = 24;
 
-// The horizontal part of a text alignment value.
-inline int HorizontalTextAlign(int align) { return align > 7 ? align - 8 : align; }
+// The horizontal part of a text alignment value: its low three bits. (Subtracting 8 from
+// values above 7 would leave baseline-centre, 30, as 22, which reads as left.)
+inline int HorizontalTextAlign(int align) { return align & 7; }
+// The vertical part: TA_TOP, TA_BOTTOM or TA_BASELINE.
+inline int VerticalTextAlign(int align) { return align & TA_BASELINE; }
 
 using TTrianglePoints3D = TPoint3D[3];
 using TTriangleColors3D = TColor[3];

@@ -11,17 +11,6 @@
 
 namespace quil {
 
-namespace {
-
-// The backend's raster mix code of each pen mode.
-constexpr int kPenModes[] = {R2_BLACK,       R2_WHITE,       R2_NOP,         R2_NOT,   R2_COPYPEN, R2_NOTCOPYPEN,
-                             R2_MERGEPENNOT, R2_MASKPENNOT,  R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,
-                             R2_NOTMERGEPEN, R2_MASKPEN,     R2_NOTMASKPEN,  R2_XORPEN, R2_NOTXORPEN};
-
-int PenModeCode(TPenMode mode) { return kPenModes[mode]; }
-
-}  // namespace
-
 TQuilCanvas3D::TQuilCanvas3D() : TQuilCanvas3D(CreateCairoRaster()) {}
 
 TQuilCanvas3D::TQuilCanvas3D(std::unique_ptr<TRasterBackend> backend) : raster_(std::move(backend)) {
@@ -63,7 +52,10 @@ void TQuilCanvas3D::DoChangedFont() {
   SetInterCharSize(font.InterCharSize());
   TRasterFont f = raster_->Font();
   f.Name = font.Name();
-  f.PixelSize = std::max(1, QuilRound(font.SizeFloat() * font.PixelsPerInch() / 72.0));
+  // The height the backend font is made with, and the same unrounded: text measures as the
+  // size in points at the font's resolution.
+  f.PixelSize = QuilRound(font.SizeFloat() * font.PixelsPerInch() / 72.0);
+  f.EmSize = double(font.SizeFloat()) * font.PixelsPerInch() / 72.0;
   f.Bold = (font.Style() & fsBold) != 0;
   f.Italic = (font.Style() & fsItalic) != 0;
   f.Underline = (font.Style() & fsUnderline) != 0;
@@ -77,32 +69,6 @@ void TQuilCanvas3D::SetInterCharSize(int size) {
   TRasterFont f = raster_->Font();
   f.InterCharSize = size;
   raster_->SetFont(f);
-}
-
-void TQuilCanvas3D::DoChangedPen() {
-  const TQuilPen& pen = Pen();
-  TRasterPen p;
-  p.Color = SystemColor(pen.Color());
-  if (!pen.Visible() || pen.Style() == psClear) {
-    p.Style = psClear;
-    raster_->SetPen(p);
-    return;
-  }
-  p.Width = std::max(1, pen.Width());
-  p.Style = pen.Style();
-  p.EndStyle = pen.EndStyle();
-  p.JoinStyle = pen.JoinStyle();
-  if (pen.SmallDots()) {
-    p.Width = 1;
-    p.SmallSpace = std::max(0, pen.SmallSpace());
-  }
-  raster_->SetPen(p);
-  raster_->SetRop2(PenModeCode(pen.Mode()));
-  SetPenMode(pen);
-}
-
-void TQuilCanvas3D::SetPenMode(const TQuilPen& pen) {
-  if (pen.Width() > 1 && pen.EndStyle() != esRound) raster_->SetRop2(PenModeCode(pen.Mode()));
 }
 
 void TQuilCanvas3D::FastLineTo(int x, int y) { raster_->LineTo(x, y); }

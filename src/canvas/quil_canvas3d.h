@@ -34,6 +34,9 @@ class TQuilCanvas3D : public TCanvas3D {
   void SetPie3DUsingArcs(bool v) { pie3DUsingArcs_ = v; }
   // The current clip region of the surface, if any.
   const TQuilRegion* ClipRegion() const { return clip_ ? &*clip_ : nullptr; }
+  // Draws text at (x, y) with the current alignment and the font's shadow, emboss, outline,
+  // gradient or picture, turned by the angle RotateLabel is drawing at (0 otherwise).
+  void DirectTextOut(int x, int y, const std::string& text);
 
   // TQuilCanvas
   void SetCanvas(TDeviceContext* canvas) override;
@@ -179,6 +182,16 @@ class TQuilCanvas3D : public TCanvas3D {
   void GradientBands(const TRect& r, TColor startColor, TColor endColor, TGradientDirection direction, int balance);
   void GradientRings(const TRect& r, TColor startColor, TColor endColor, TGradientDirection direction, int balance);
   void GradientDiagonals(const TRect& r, TColor startColor, TColor endColor, TGradientDirection direction);
+  // The backend font takes the text quality the font and the canvas ask for, and the angle
+  // of each glyph.
+  void SelectTextFont(double characterAngle);
+  // One shadow step of text: factor +1 for a shadow, -1 for an emboss; may move x and y.
+  void DrawTextShadow(const TQuilShadow& shadow, int factor, int& x, int& y, const std::string& text);
+  void DrawTextOutline(int x, int y, const std::string& text, const TQuilPen& outline, bool glyphsFilled);
+  // An image of the text's box size filled with the gradient.
+  TBitmap TextGradientImage(const TCustomQuilGradient& gradient, const std::string& text);
+  // Blurs the buffer under area (limited to the buffer), steps times.
+  void BlurBufferArea(const TRect& area, int steps);
   void SmoothShadowImage(const TQuilShadow& shadow, const TRect& rect, bool ellipse, int roundSize,
                          const std::vector<TPoint>& points, int donutPercent);
   // Draws one face of a box through the scratch points, shaded by a gradient when amount > 0.
@@ -199,8 +212,16 @@ class TQuilCanvas3D : public TCanvas3D {
   bool dirty_ = true;
   bool keepBitmap_ = false;
   double characterAngle_ = 0;
+  double escapement_ = 0;  // the angle of the text RotateLabel is drawing
   bool pie3DUsingArcs_ = false;
-  TFontQuality fontQuality_ = fqBest;
+  // The plain canvas draws crisp text unless a font or this setting asks for smoothing.
+  TFontQuality fontQuality_ = fqDefault;
 };
+
+// The backend pen that draws pen in color: small dots, a geometric pen when wider than a
+// pixel, otherwise the pen as it is.
+TRasterPen QuilSetQuilPen(const TQuilPen& pen, TColor color);
+// A one-pixel dotted pen: every other pixel when space <= 0, else a dot every space + 1 pixels.
+TRasterPen QuilCreatePenSmallDots(TColor color, int space);
 
 }  // namespace quil

@@ -160,49 +160,4 @@ void TQuilCanvas3D::Donut(int xCenter, int yCenter, int xRadius, int yRadius, do
   Polygon(p);
 }
 
-void TQuilCanvas3D::Draw(int x, int y, const TBitmap& graphic) {
-  if (graphic.Empty()) return;
-  raster_->DrawBitmap(graphic, {x, y, x + graphic.Width(), y + graphic.Height()});
-}
-
-void TQuilCanvas3D::StretchDraw(const TRect& rect, const TBitmap& graphic) {
-  if (graphic.Empty()) return;
-  raster_->DrawBitmap(graphic, OrientRectangle(rect));
-}
-
-void TQuilCanvas3D::TextOut(int x, int y, const std::string& text) {
-  raster_->SetTextColor(Font().Color());
-  raster_->TextOut(x, y, text, 0);
-}
-
-TPoint TQuilCanvas3D::TextExtent(const std::string& text) { return raster_->TextExtent(text); }
-
-void TQuilCanvas3D::RotateLabel(int x, int y, const std::string& st, double rotDegree, bool) {
-  while (rotDegree > 360) rotDegree -= 360;
-  if (rotDegree == 0 && characterAngle_ == 0) {
-    TextOut(x, y, st);
-    return;
-  }
-  if (UseTextCenter()) {
-    const double s = std::sin(rotDegree * QuilPiStep), c = std::cos(rotDegree * QuilPiStep);
-    const double dx = HorizontalTextAlign(GetTextAlign()) == TA_CENTER ? 0 : double(x) - TextCenter().X;
-    const double dy = double(y) - TextCenter().Y;
-    x = QuilRound(c * dx + s * dy + TextCenter().X);
-    y = QuilRound(-s * dx + c * dy + TextCenter().Y);
-  }
-  raster_->SetTextColor(Font().Color());
-  raster_->TextOut(x, y, st, rotDegree);
-}
-
-void TQuilCanvas3D::TextOut3D(int x, int y, int z, const std::string& text, bool) {
-  const TPoint p = Calculate3DPosition(x, y, z);
-  raster_->SetTextColor(Font().Color());
-  raster_->TextOut(p.X, p.Y, text, 0);
-}
-
-void TQuilCanvas3D::RotateLabel3D(int x, int y, int z, const std::string& st, double rotDegree, bool allowHtml) {
-  const TPoint p = Calculate3DPosition(x, y, z);
-  RotateLabel(p.X, p.Y, st, rotDegree, allowHtml);
-}
-
 }  // namespace quil

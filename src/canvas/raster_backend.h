@@ -42,6 +42,12 @@ struct TRasterBrush {
 struct TRasterFont {
   std::string Name = "Arial";
   int PixelSize = 11;  // character height without leading
+  // The same height unrounded (size in points at the font's resolution); 0: PixelSize.
+  double EmSize = 0;
+  // Text quality code: 0 the backend's default, 3 not anti-aliased, 4 anti-aliased, 5 ClearType.
+  int Quality = 0;
+  // Each glyph's own angle on the device, degrees counter-clockwise; 0: glyphs follow the baseline.
+  double CharacterAngle = 0;
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;
@@ -103,6 +109,15 @@ class TRasterBackend {
   virtual void TextOut(int x, int y, const std::string& text, double angle) = 0;
   // Width and height of one line of text with the current font.
   virtual TPoint TextExtent(const std::string& text) = 0;
+  // The device rectangle around the text's box as TextOut would place it (bounding box when turned).
+  virtual TRect TextBounds(int x, int y, const std::string& text, double angle);
+  // The text's glyph outlines placed as TextOut places them, filled with the brush and/or
+  // stroked with the pen (a text path); the base draws the text plainly.
+  virtual void TextPath(int x, int y, const std::string& text, double angle, bool fill, bool stroke);
+  // Paints image, stretched over the text's box, through the glyphs, or with widenWidth > 0
+  // through the band a pen that wide would stroke along their outlines.
+  virtual void TextThroughImage(int x, int y, const std::string& text, double angle, const TBitmap& image,
+                                int widenWidth);
 
   // Draws an image scaled into dest (1:1 when the sizes agree).
   virtual void DrawBitmap(const TBitmap& bitmap, const TRect& dest) = 0;
