@@ -74,6 +74,8 @@ class TCustomQuilPanel : public TCustomPanelNoCaption {
   int BorderRound() const { return borderRound_; }
   void SetBorderRound(int v);
   bool CancelMouse() const { return cancelMouse_; }
+  // The cursor the panel shows when nothing under the mouse asks for another.
+  int OriginalCursor() const { return originalCursor_; }
   void SetCancelMouse(bool v) { cancelMouse_ = v; }
   TQuilEmboss& Emboss() { return *emboss_; }
   void SetEmboss(const TQuilShadow& emboss) { emboss_->Assign(emboss); }

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quil {
+
+// Texts of stored forms are in the Western ANSI code page (1252); the library's texts are UTF-8.
+std::string AnsiToUtf8(std::string_view ansi);
+// Characters the code page does not have become '?', as do bytes that are not UTF-8.
+std::string Utf8ToAnsi(std::string_view utf8);
+
+}  // namespace quil

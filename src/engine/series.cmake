@@ -1,0 +1,26 @@
+target_sources(chart_core PRIVATE
+  ansi_text.cpp
+  axis_panel.cpp
+  axis_panel_draw.cpp
+  axis_panel_titles.cpp
+  axis_panel_tools.cpp
+  chart_element.cpp
+  chart_tools.cpp
+  color_palette.cpp
+  custom_chart_series.cpp
+  custom_tool.cpp
+  custom_tool_axis.cpp
+  custom_tool_series.cpp
+  series.cpp
+  series_chart_link.cpp
+  series_data_stream.cpp
+  series_drawing.cpp
+  series_legend.cpp
+  series_legend_items.cpp
+  series_marks.cpp
+  series_messages.cpp
+  series_points.cpp
+  series_selected.cpp
+  series_types.cpp
+  themed_series.cpp
+)

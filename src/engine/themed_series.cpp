@@ -1,0 +1,39 @@
+#include "engine/themed_series.h"
+
+#include "core/color_idents.h"
+#include "engine/axis_messages.h"
+#include "engine/axis_panel.h"
+#include "engine/series_messages.h"
+
+namespace quil {
+
+const TMetaClass& TThemedSeries::StaticClass() {
+  using C = TThemedSeries;
+  static const TMetaClass meta(
+      "TThemedSeries", &ROvedeSeries::StaticClass(),
+      TPropertyListBuilder<C>()
+          .Bool("ColorEachPoint", &C::ColorEachPoint, &C::SetColorEachPoint, false)
+          .String("ColorSource", &C::ColorSource, &C::SetColorSource, std::string())
+          .Int("Cursor", &C::Cursor, &C::SetCursor, crDefault)
+          .Int("Depth", &C::Depth, &C::SetDepth, -1)
+          .Enum("HorizAxis", HorizAxisInfo(), &C::HorizAxis, &C::SetHorizAxis, aBottomAxis)
+          .Object("Marks", static_cast<TSeriesMarks& (C::*)()>(&C::Marks))
+          .Reference("ParenrOvede", &C::ParenrOvede, &C::SetParenrOvede)
+          .StoredWhen([](const C&) { return false; })
+          .String("PercentFormat", &C::PercentFormat, &C::SetPercentFormat)
+          .StoredWhen([](const C& s) { return s.PercentFormat() != QuilMsg_DefPercentFormat; })
+          .Int("SeriesColor", &C::SeriesColor, &C::SetSeriesColor, std::nullopt, &ColorIdents())
+          .StoredWhen([](const C& s) { return s.Color() != clQuilColor; })
+          .Bool("ShowInLegend", &C::ShowInLegend, &C::SetShowInLegend, true)
+          .String("Title", &C::Title, &C::SetTitle, std::string())
+          .Int("Transparency", &C::Transparency, &C::SetTransparency, 0)
+          .String("ValueFormat", &C::ValueFormat, &C::SetValueFormat)
+          .StoredWhen([](const C& s) { return s.ValueFormat() != QuilMsg_DefValueFormat; })
+          .Enum("VertAxis", VertAxisInfo(), &C::VertAxis, &C::SetVertAxis, aLeftAxis)
+          .String("XLabelsSource", &C::XLabelsSource, &C::SetXLabelsSource, std::string())
+          .Build(),
+      ComponentFactory<C>());
+  return meta;
+}
+
+}  // namespace quil
