@@ -456,6 +456,8 @@ void TCairoRaster::DrawBitmap(const TBitmap& bitmap, const TRect& dest) {
   if (scaled) cairo_scale(cr_, double(dest.Width()) / bitmap.Width(), double(dest.Height()) / bitmap.Height());
   cairo_set_source_surface(cr_, bitmap.Surface(), 0, 0);
   cairo_pattern_set_filter(cairo_get_source(cr_), scaled ? CAIRO_FILTER_GOOD : CAIRO_FILTER_NEAREST);
+  // Edge pixels keep their colour instead of fading into the transparency beyond the image.
+  cairo_pattern_set_extend(cairo_get_source(cr_), CAIRO_EXTEND_PAD);
   cairo_rectangle(cr_, 0, 0, bitmap.Width(), bitmap.Height());
   cairo_fill(cr_);
   cairo_restore(cr_);
