@@ -1,0 +1,157 @@
+#include "app/library_startup.h"
+
+#include <chrono>
+#include <cstdlib>
+
+#include "canvas/canvas_classes.h"
+#include "chart/named_classes.h"
+#include "chart/quil_registries.h"
+#include "core/class_registry.h"
+#include "core/messages.h"
+#include "engine/axis_mapping.h"
+#include "engine/color_palette.h"
+#include "engine/custom_tool.h"
+#include "engine/themed_series.h"
+#include "panel/quil_panel.h"
+
+namespace quil {
+
+namespace {
+
+struct TNamedSeries {
+  const char* Name;
+  const char* Description;
+  const char* Page;
+  int Count;
+};
+
+const TMetaClass& SeriesNamed(const char* name) { return NamedClass(name, TThemedSeries::StaticClass()); }
+const TMetaClass& ToolNamed(const char* name) { return NamedClass(name, TQuilCustomTool::StaticClass()); }
+const TMetaClass& FunctionNamed(const char* name) { return NamedClass(name, TComponent::StaticClass()); }
+
+std::vector<const TMetaClass*> SeriesClasses(const std::vector<TNamedSeries>& list) {
+  std::vector<const TMetaClass*> classes;
+  for (const TNamedSeries& s : list) classes.push_back(&SeriesNamed(s.Name));
+  return classes;
+}
+
+void RegisterNamedSeries(const std::vector<TNamedSeries>& list) {
+  for (const TNamedSeries& s : list) RegisterQuilSeries(SeriesNamed(s.Name), s.Description, s.Page, s.Count);
+}
+
+const std::vector<TNamedSeries>& SurfaceSeries() {
+  static const std::vector<TNamedSeries> list = {
+      {"TSurfaceSeries", "Surface", "3D", 1},      {"TContourSeries", "Contour", "3D", 1},
+      {"TWaterFallSeries", "Water Fall", "3D", 1}, {"TColorGridSeries", "Color Grid", "3D", 1},
+      {"TVector3DSeries", "Vector 3D", "3D", 1},   {"TTowerSeries", "Tower", "3D", 1},
+      {"TIsoSurfaceSeries", "Iso-Surface", "3D", 1}, {"TBubbleCloudSeries", "Bubble Cloud", "Other", 1},
+  };
+  return list;
+}
+
+const std::vector<TNamedSeries>& StandardSeries() {
+  static const std::vector<TNamedSeries> list = {
+      {"TLineSeries", "Line", "Standard", 2},
+      {"TBarSeries", "Bar", "Standard", 2},
+      {"THorizBarSeries", "Horizontal\rBar", "Standard", 2},
+      {"TAreaSeries", "Area", "Standard", 2},
+      {"TPointSeries", "Point", "Standard", 2},
+      {"TPieSeries", "Pie", "Standard", 1},
+      {"TFastLineSeries", "Fast Line", "Standard", 2},
+      {"THorizLineSeries", "Horizontal\rLine", "Standard", 1},
+      {"THorizAreaSeries", "Horizontal\rArea", "Standard", 1},
+  };
+  return list;
+}
+
+const std::vector<TNamedSeries>& PolarSeries() {
+  static const std::vector<TNamedSeries> list = {
+      {"TPolarSeries", "Polar", "Extended", 2},
+      {"TRadarSeries", "Radar", "Extended", 2},
+      {"TPolarBarSeries", "Polar Bar", "Extended", 2},
+      {"TPolarGridSeries", "Polar Grid", "3D", 1},
+  };
+  return list;
+}
+
+std::vector<const TMetaClass*> StandardTools() {
+  std::vector<const TMetaClass*> tools;
+  for (const char* name :
+       {"TCursorTool", "TDragMarksTool", "TAxisArrowTool", "TDrawLineTool", "TNearestTool", "TColorBandTool",
+        "TColorLineTool", "TRotateTool", "ROvedeImageTool", "TMarksTipTool", "TAnnotationTool", "TGridBandTool",
+        "TAxisScrollTool", "TRectangleTool", "TClipSeriesTool", "TFullScreenTool", "TRepaintMonitor",
+        "TAxisScrollBarTool", "TQuilCombo"})
+    tools.push_back(&ToolNamed(name));
+  return tools;
+}
+
+std::vector<const TMetaClass*> EngineStreamingClasses() {
+  std::vector<const TMetaClass*> classes = {&TThemedSeries::StaticClass()};
+  for (const char* name : {"ROvedeAxisTitle", "ROvedeAxis", "ROvedeDepthAxis", "TSeriesMarks", "TQuilPictureComponent"})
+    classes.push_back(&NamedClass(name, TPersistent::StaticClass()));
+  return classes;
+}
+
+}  // namespace
+
+TLibraryStartup::TLibraryStartup(TCursorHooks cursor) {
+  const auto engineClasses = EngineStreamingClasses();
+  steps_ = {
+      {"Messages", [] { InitializeMessages(); }, [] { FinalizeMessages(); }},
+      {"Drawing layer", [] { InitializeCanvas3DUnit(); }, [] { FinalizeCanvas3DUnit(); }},
+      {"Panel",
+       [cursor] {
+         QuilDefaultCanvas = "TGDIPlusCanvas";
+         SetDefaultColorPalette({});
+         if (cursor.Install) cursor.Install();
+       },
+       [cursor] {
+         QuilColorPalette.clear();
+         if (cursor.Remove) cursor.Remove();
+         QuilDefaultCanvas.clear();
+       }},
+      {"Engine",
+       [engineClasses] {
+         QuilMaxPixelPos = 32767;
+         for (const TMetaClass* c : engineClasses) RegisterClass(*c);
+       },
+       [engineClasses] {
+         for (const TMetaClass* c : engineClasses) UnRegisterClass(*c);
+       }},
+      {"Chart",
+       [] {
+         std::srand(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
+         InitializeChartRegistries();
+       },
+       [] { FinalizeChartRegistries(); }},
+      {"Spline",
+       [] { RegisterQuilFunction(FunctionNamed("TSmoothingFunction"), "Smoothing", "Extended", 1); },
+       [] { UnRegisterQuilFunctions({&FunctionNamed("TSmoothingFunction")}); }},
+      {"Surface", [] { RegisterNamedSeries(SurfaceSeries()); },
+       [] { UnRegisterQuilSeries(SeriesClasses(SurfaceSeries())); }},
+      {"Gallery", [] { RegisterNamedSeries(StandardSeries()); },
+       [] { UnRegisterQuilSeries(SeriesClasses(StandardSeries())); }},
+      {"Tools", [] { RegisterQuilTools(StandardTools()); }, [] { UnRegisterQuilTools(StandardTools()); }},
+      {"Polar", [] { RegisterNamedSeries(PolarSeries()); }, [] { UnRegisterQuilSeries(SeriesClasses(PolarSeries())); }},
+      {"Legend palette tool", [] { RegisterQuilTools({&ToolNamed("TLegendPaletteTool")}); },
+       [] { UnRegisterQuilTools({&ToolNamed("TLegendPaletteTool")}); }},
+  };
+  try {
+    for (; started_ < steps_.size(); ++started_) steps_[started_].Initialize();
+  } catch (...) {
+    while (started_ > 0) steps_[--started_].Finalize();
+    throw;
+  }
+}
+
+TLibraryStartup::~TLibraryStartup() {
+  while (started_ > 0) steps_[--started_].Finalize();
+}
+
+std::vector<std::string> TLibraryStartup::ModuleOrder() const {
+  std::vector<std::string> order;
+  for (const TModuleStep& s : steps_) order.push_back(s.Module);
+  return order;
+}
+
+}  // namespace quil
