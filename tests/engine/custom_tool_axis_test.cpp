@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/component.h"
+#include "core/filer.h"
+#include "core/reader.h"
+#include "engine/custom_tool_axis.h"
+#include "series_test_support.h"
+
+namespace quil {
+namespace {
+
+using testing::TTestAxisPanel;
+
+// Axes are only compared by address here, so any distinct storage stands in for them.
+struct TAxisStandIns {
+  int Storage[3] = {};
+  ROvedeAxis& operator[](int i) { return *reinterpret_cast<ROvedeAxis*>(&Storage[i]); }
+};
+
+class TIntegerReader : public TReader {
+ public:
+  explicit TIntegerReader(int32_t value) : value_(value) {}
+  int32_t ReadInteger() override { return value_; }
+  void ReadListBegin() override {}
+  void ReadListEnd() override {}
+  bool EndOfList() override { return true; }
+  int64_t ReadInt64() override { return value_; }
+  double ReadFloat() override { return value_; }
+  std::string ReadString() override { return {}; }
+  std::string ReadIdent() override { return {}; }
+  bool ReadBoolean() override { return false; }
+
+ private:
+  int32_t value_;
+};
+
+class TIntegerWriter : public TWriter {
+ public:
+  void WriteListBegin() override {}
+  void WriteListEnd() override {}
+  void WriteInteger(int64_t value) override { Written.push_back(value); }
+  void WriteFloat(double) override {}
+  void WriteString(const std::string&) override {}
+  void WriteIdent(const std::string&) override {}
+  void WriteBoolean(bool) override {}
+  std::vector<int64_t> Written;
+};
+
+struct TDefined {
+  TFiler::TReaderProc Read;
+  TFiler::TWriterProc Write;
+  bool HasData = false;
+};
+
+class TCapturingFiler : public TFiler {
+ public:
+  void DefineProperty(const std::string& name, TReaderProc read, TWriterProc write, bool hasData) override {
+    Defined[name] = {std::move(read), std::move(write), hasData};
+  }
+  void DefineBinaryProperty(const std::string&, TStreamProc, TStreamProc, bool) override {}
+  std::map<std::string, TDefined> Defined;
+};
+
+class CustomToolAxisTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int i = 0; i < 2; ++i) first_.Axes().Add(axes_[i]);
+    second_.Axes().Add(axes_[2]);
+  }
+
+  TComponent form_;
+  TTestAxisPanel& first_ = MakeOwned<TTestAxisPanel>(form_);
+  TTestAxisPanel& second_ = MakeOwned<TTestAxisPanel>(form_);
+  TQuilCustomToolAxis& tool_ = MakeOwned<TQuilCustomToolAxis>(form_);
+  TAxisStandIns axes_;
+};
+
+TEST_F(CustomToolAxisTest, AnAxisOfAnotherChartMovesTheTool) {
+  tool_.SetAxis(&axes_[1]);
+  EXPECT_EQ(tool_.ParenrOvede(), &first_);
+  EXPECT_EQ(first_.Tools().IndexOf(tool_), 0);
+
+  tool_.SetAxis(&axes_[2]);
+  EXPECT_EQ(tool_.ParenrOvede(), &second_);
+  EXPECT_EQ(first_.Tools().Count(), 0);
+  EXPECT_EQ(second_.Tools().IndexOf(tool_), 0);
+}
+
+TEST_F(CustomToolAxisTest, RemovingTheAxisClearsTheLink) {
+  tool_.SetAxis(&axes_[0]);
+  first_.RemoveAxis(axes_[0]);
+  EXPECT_EQ(tool_.Axis(), nullptr);
+  EXPECT_EQ(first_.Axes().Count(), 1);
+  EXPECT_EQ(tool_.ParenrOvede(), &first_);
+}
+
+TEST_F(CustomToolAxisTest, AxisIdIsTheIndexInTheChartsAxes) {
+  tool_.SetAxis(&axes_[1]);
+  TCapturingFiler filer;
+  tool_.DefineProperties(filer);
+  ASSERT_TRUE(filer.Defined.count("AxisID"));
+  EXPECT_TRUE(filer.Defined["AxisID"].HasData);
+  TIntegerWriter writer;
+  filer.Defined["AxisID"].Write(writer);
+  EXPECT_EQ(writer.Written, (std::vector<int64_t>{1}));
+
+  TIntegerReader reader(0);
+  filer.Defined["AxisID"].Read(reader);
+  EXPECT_EQ(tool_.Axis(), &axes_[0]);
+}
+
+TEST_F(CustomToolAxisTest, AxisIdIsIgnoredWithoutAChartOrOutOfRange) {
+  TCapturingFiler filer;
+  tool_.DefineProperties(filer);
+  EXPECT_FALSE(filer.Defined["AxisID"].HasData);
+  TIntegerReader reader(0);
+  filer.Defined["AxisID"].Read(reader);
+  EXPECT_EQ(tool_.Axis(), nullptr);
+
+  tool_.SetParenrOvede(&first_);
+  TIntegerReader beyond(7);
+  filer.Defined["AxisID"].Read(beyond);
+  EXPECT_EQ(tool_.Axis(), nullptr);
+}
+
+}  // namespace
+}  // namespace quil
