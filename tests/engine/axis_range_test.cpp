@@ -5,6 +5,7 @@
 
 #include "axis_test_support.h"
 #include "core/geometry.h"
+#include "engine/axis_extent.h"
 
 namespace quil {
 namespace {
@@ -14,6 +15,26 @@ using axistest::TScaleFixture;
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kMax = std::numeric_limits<double>::max();
+
+TEST(AxisExtent, SkipsValuesThatAreNotFiniteAndMerges) {
+  TAxisExtent extent;
+  EXPECT_TRUE(extent.Empty());
+  EXPECT_EQ(extent.Minimum(), 0);
+  for (const double value : {std::nan(""), kInf, -kInf}) extent.Include(value);
+  EXPECT_TRUE(extent.Empty());
+  extent.Include(5);
+  extent.Include(-kInf);
+  extent.Include(3);
+  EXPECT_EQ(extent.Minimum(), 3);
+  EXPECT_EQ(extent.Maximum(), 5);
+
+  TAxisExtent other;
+  other.Include(-1);
+  extent.Include(other);
+  extent.Include(TAxisExtent());
+  EXPECT_EQ(extent.Minimum(), -1);
+  EXPECT_EQ(extent.Maximum(), 5);
+}
 
 TEST(AxisRange, AxisWithoutDataHasTheRangeZeroToZero) {
   TScaleFixture f;
