@@ -2,6 +2,7 @@
 #include <exception>
 
 #include "app/gtk_form_window.h"
+#include "app/library_startup.h"
 #include "app/main_form.h"
 #include "app/screen_cursors.h"
 #include "app/toolkit.h"
@@ -13,13 +14,16 @@ int main(int argc, char** argv) {
   }
   try {
     const auto cursors = quil::CreateScreenCursors();
+    const quil::TLibraryStartup library({[&] { quil::InstallScreenHandCursor(*cursors); },
+                                         [&] { quil::RemoveScreenHandCursor(*cursors); }});
     auto form = quil::CreateMainForm();
     {
       quil::TGtkFormWindow window(*form, *cursors);
       window.Show();
       window.Run();
     }
-    // The window goes first, so no widget outlives the controls it shows.
+    // The window goes first, so no widget outlives the controls it shows; the components
+    // go before the library's modules finalise.
     form.reset();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "quilchart: %s\n", e.what());

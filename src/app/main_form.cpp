@@ -1,31 +1,45 @@
 #include "app/main_form.h"
 
-#include "app/placeholder_chart.h"
+#include "chart/chart_stand_in.h"
 
 namespace quil {
 
+namespace {
+
+// Objects are created loading and told that loading ended only when the whole window is
+// built, as a stored description is read.
+template <class T>
+T& CreateLoading(TForm& form, const std::string& name) {
+  auto& c = MakeOwned<T>(form);
+  c.SetState(csLoading);
+  c.SetName(name);
+  c.SetParent(&form);
+  return c;
+}
+
+}  // namespace
+
 std::unique_ptr<TForm> CreateMainForm() {
   auto form = std::make_unique<TForm>();
+  form->SetState(csLoading);
   form->SetName("Form1");
   form->SetCaption("Form1");
   form->SetClientWidth(1345);
   form->SetClientHeight(966);
   form->SetColor(clBtnFace);
 
-  auto& chart = MakeOwned<TPlaceholderChart>(*form);
-  chart.SetName("Chart1");
-  chart.SetParent(form.get());
+  auto& chart = CreateLoading<TChartStandIn>(*form, "Chart1");
   chart.SetBounds(185, 120, 913, 705);
-  chart.SetTabStop(true);
   chart.SetTabOrder(0);
+  chart.SetDefaultCanvasName("TGDIPlusCanvas");
 
-  auto& button = MakeOwned<TButton>(*form);
-  button.SetName("Button1");
-  button.SetParent(form.get());
+  auto& button = CreateLoading<TButton>(*form, "Button1");
   button.SetBounds(1104, 768, 137, 25);
   button.SetCaption("Button1");
   button.SetTabOrder(1);
 
+  // The order a reader lists them in: the window first, then each child after what it holds.
+  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &chart, &button}) c->Loaded();
   form->SetActiveControl(&chart);
   return form;
 }

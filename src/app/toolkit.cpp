@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include "app/screen_cursors.h"
+#include "core/host.h"
 
 namespace quil {
 
@@ -10,9 +11,11 @@ bool InitToolkit(int& argc, char**& argv) { return gtk_init_check(&argc, &argv);
 
 std::unique_ptr<TScreenCursors> CreateScreenCursors() {
   GdkDisplay* display = gdk_display_get_default();
-  auto cursors = std::make_unique<TScreenCursors>(display);
-  InstallHandCursor(*cursors, display);
-  return cursors;
+  return std::make_unique<TScreenCursors>(display);
 }
+
+void InstallScreenHandCursor(TScreenCursors& cursors) { InstallHandCursor(cursors, gdk_display_get_default()); }
+
+void RemoveScreenHandCursor(TScreenCursors& cursors) { cursors.Remove(crQuilHand); }
 
 }  // namespace quil

@@ -1,5 +1,7 @@
 #include "chart/chart_stand_in.h"
 
+#include "panel/option_store.h"
+
 namespace quil {
 
 const TMetaClass& TChartStandIn::StaticClass() {
@@ -7,6 +9,9 @@ const TMetaClass& TChartStandIn::StaticClass() {
                                ComponentFactory<TChartStandIn>());
   return meta;
 }
+
+TChartStandIn::TChartStandIn(TComponent* owner)
+    : TCustomQuilPanelExtended(owner), colorPaletteIndex_(QuilReadIntegerOption("DefaultPalette", 13)) {}
 
 void TChartStandIn::InternalDraw(const TRect& userRect) { PanelPaint(userRect); }
 

@@ -10,10 +10,16 @@ class TChartStandIn : public TCustomQuilPanelExtended {
   QUIL_PERSISTENT_CLASS
 
  public:
-  using TCustomQuilPanelExtended::TCustomQuilPanelExtended;
+  // Reads the palette option as the chart does at creation.
+  explicit TChartStandIn(TComponent* owner = nullptr);
+
+  int ColorPaletteIndex() const { return colorPaletteIndex_; }
 
  protected:
   void InternalDraw(const TRect& userRect) override;
+
+ private:
+  int colorPaletteIndex_;
 };
 
 }  // namespace quil

@@ -5,13 +5,11 @@
 #include <exception>
 #include <string_view>
 
-#include "app/placeholder_chart.h"
+#include "app/library_startup.h"
+#include "app/main_form.h"
 #include "panel/headless_host.h"
 
 namespace {
-
-// The chart class this tool renders.
-using TSnapshotChart = quil::TPlaceholderChart;
 
 // Chart1's size in the main window.
 constexpr int kDefaultWidth = 913;
@@ -37,8 +35,11 @@ int main(int argc, char** argv) {
   if (argc != 2 && argc != 4) return Usage();
   if (argc == 4 && !(ParseSide(argv[2], width) && ParseSide(argv[3], height))) return Usage();
   try {
-    TSnapshotChart chart;
-    quil::THeadlessHost host(chart);
+    const quil::TLibraryStartup library;
+    // The main window's own chart, configured as the window configures it.
+    auto form = quil::CreateMainForm();
+    auto* chart = dynamic_cast<quil::TControl*>(form->FindComponent("Chart1"));
+    quil::THeadlessHost host(*chart);
     host.Render(width, height).SaveToPNGFile(argv[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "chart_snapshot: %s\n", e.what());
