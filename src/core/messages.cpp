@@ -4,7 +4,11 @@ namespace quil {
 
 std::string NewLine;
 
-void InitializeMessages() { NewLine = "\r"; }
+namespace {
+constexpr char QuilLineBreak = 13;
+}  // namespace
+
+void InitializeMessages() { NewLine.assign(1, QuilLineBreak); }
 
 void FinalizeMessages() { NewLine.clear(); }
 
