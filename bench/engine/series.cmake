@@ -1,0 +1,3 @@
+target_sources(chart_bench PRIVATE
+  series_bench.cpp
+)
