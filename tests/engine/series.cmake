@@ -5,4 +5,5 @@ target_sources(chart_tests PRIVATE
   series_chart_test.cpp
   series_data_stream_test.cpp
   series_points_test.cpp
+  series_visible_range_test.cpp
 )
