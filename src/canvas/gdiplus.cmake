@@ -20,6 +20,7 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_hatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_images.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_path.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_path_gradient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_pen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_quil_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_startup.cpp

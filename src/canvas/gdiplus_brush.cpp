@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "canvas/gdiplus_hatch.h"
+#include "canvas/gdiplus_path_gradient.h"
 
 namespace quil {
 
@@ -34,16 +35,6 @@ TGPBlend Normalised(TGPBlend blend) {
   if (blend.front().Position > 0) blend.insert(blend.begin(), {blend.front().Color, 0});
   if (blend.back().Position < 1) blend.push_back({blend.back().Color, 1});
   return blend;
-}
-
-TPointFloat Towards(TPointFloat p, TPointFloat centre, double share) {
-  return {static_cast<float>(p.x + (double(centre.x) - p.x) * share),
-          static_cast<float>(p.y + (double(centre.y) - p.y) * share)};
-}
-
-void SetCorner(cairo_pattern_t* mesh, int corner, TGPColor c) {
-  cairo_mesh_pattern_set_corner_color_rgba(mesh, static_cast<unsigned>(corner), GPRed(c) / 255.0,
-                                           GPGreen(c) / 255.0, GPBlue(c) / 255.0, GPAlpha(c) / 255.0);
 }
 
 }  // namespace
@@ -141,37 +132,22 @@ void TGPBrush::SetInterpolationColors(const TGPBlend& blend) {
   for (const TGPBlendStop& s : Normalised(blend)) AddColorStop(pattern_.get(), s.Position, s.Color);
 }
 
-// Every edge of every figure gets one ring of patches per pair of neighbouring stops: the
-// patch runs from the edge at the outer stop's share of the way to the centre to the inner one.
-TGPBrush TGPBrush::PathGradient(const TGPPath& path, TPointFloat centre, const TGPBlend& blend) {
-  const TGPBlend stops = Normalised(blend);
-  TGPBrush b;
-  b.pattern_.reset(cairo_pattern_create_mesh());
-  cairo_pattern_t* mesh = b.pattern_.get();
-  for (const TGPPolygon& figure : path.Flatten()) {
-    const std::size_t n = figure.size();
-    if (n < 2) continue;
-    for (std::size_t i = 0; i < n; ++i) {
-      const TPointFloat a = figure[i], c = figure[(i + 1) % n];
-      for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
-        const double outer = stops[k].Position, inner = stops[k + 1].Position;
-        if (inner <= outer) continue;
-        const TPointFloat p0 = Towards(a, centre, outer), p1 = Towards(c, centre, outer);
-        const TPointFloat p2 = Towards(c, centre, inner), p3 = Towards(a, centre, inner);
-        cairo_mesh_pattern_begin_patch(mesh);
-        cairo_mesh_pattern_move_to(mesh, p0.x, p0.y);
-        cairo_mesh_pattern_line_to(mesh, p1.x, p1.y);
-        cairo_mesh_pattern_line_to(mesh, p2.x, p2.y);
-        cairo_mesh_pattern_line_to(mesh, p3.x, p3.y);
-        SetCorner(mesh, 0, stops[k].Color);
-        SetCorner(mesh, 1, stops[k].Color);
-        SetCorner(mesh, 2, stops[k + 1].Color);
-        SetCorner(mesh, 3, stops[k + 1].Color);
-        cairo_mesh_pattern_end_patch(mesh);
-      }
-    }
-  }
-  return b;
+TGPBrush TGPBrush::PathGradient(const TGPPath& path, TPointFloat centre, const TGPBlend& blend,
+                                const TGPRect& visible) {
+  const std::vector<TGPPolygon> figures = path.Flatten();
+  const TGPRect b = path.Bounds();
+  const TRect area{std::max(static_cast<int>(std::floor(b.X)) - 2, static_cast<int>(std::floor(visible.X))),
+                   std::max(static_cast<int>(std::floor(b.Y)) - 2, static_cast<int>(std::floor(visible.Y))),
+                   std::min(static_cast<int>(std::ceil(b.Right())) + 2, static_cast<int>(std::ceil(visible.Right()))),
+                   std::min(static_cast<int>(std::ceil(b.Bottom())) + 2, static_cast<int>(std::ceil(visible.Bottom())))};
+  if (figures.empty() || area.IsEmpty()) return Solid(GPTransparentWhite);
+  const TBitmap image = RasterizePathGradient(figures, centre, Normalised(blend), area);
+  TGPBrush brush;
+  brush.pattern_.reset(cairo_pattern_create_for_surface(image.Surface()));
+  cairo_matrix_t m;
+  cairo_matrix_init_translate(&m, -area.Left, -area.Top);
+  cairo_pattern_set_matrix(brush.pattern_.get(), &m);
+  return brush;
 }
 
 void TGPBrush::Select(cairo_t* cr) const {

@@ -39,8 +39,10 @@ class TGPBrush {
   // in that direction to its last, not scaled with the rectangle.
   static TGPBrush LinearGradient(const TGPRect& r, TGPColor color1, TGPColor color2, double angle);
   // Colours from the outline of the path (position 0) to centre (position 1), blended linearly
-  // between stops; nothing is painted outside the path.
-  static TGPBrush PathGradient(const TGPPath& path, TPointFloat centre, const TGPBlend& blend);
+  // between stops; nothing is painted outside the path. The colours are worked out once, for
+  // the part of the path inside visible.
+  static TGPBrush PathGradient(const TGPPath& path, TPointFloat centre, const TGPBlend& blend,
+                               const TGPRect& visible);
 
   // Replaces the colours of a linear gradient by the stops.
   void SetInterpolationColors(const TGPBlend& blend);

@@ -251,6 +251,8 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   bool PenDraws();
   bool XorPen();
   void ApplyPenFill(TRectF bounds);
+  // The part of the world a fill can reach now: the clip's bounds.
+  TGPRect VisibleArea() const;
   TGPBrush ShapeBrush(const TRectF& bounds);
   TGPBrush ShapeBrush(const TPointFloat* points, int count);
   TGPBrush CreateNewGradientBrush(const TCustomQuilGradient& gradient, const TRectF& r);

@@ -31,6 +31,10 @@ TGPPath PolygonPath(const TPointFloat* points, int count) {
 
 }  // namespace
 
+TGPRect TGDIPlusCanvas::VisibleArea() const {
+  return graphics_ ? MakeRect(graphics_->VisibleClipBounds()) : TGPRect{};
+}
+
 TGPBrush TGDIPlusCanvas::CreateNewBrush(const TQuilBrush& brush, int alpha) {
   if (brush.HasGraphic()) return TGPBrush::Texture(brush.ImageOrNull()->Filtered(), alpha);
   if (brush.Bitmap() && !brush.Bitmap()->Empty()) return TGPBrush::Texture(*brush.Bitmap(), alpha);
@@ -70,7 +74,8 @@ TGPBrush TGDIPlusCanvas::CreateCircular(const TCustomQuilGradient& gradient, boo
   const TPointFloat centre{static_cast<float>((double(t.Left) + t.Right) * 0.5 + gradient.RadialX()),
                            static_cast<float>((double(t.Top) + t.Bottom) * 0.5 + gradient.RadialY())};
   return TGPBrush::PathGradient(path, centre,
-                                GetColorBlend(GradientEntries(gradient), gradient.Direction(), transparency_));
+                                GetColorBlend(GradientEntries(gradient), gradient.Direction(), transparency_),
+                                VisibleArea());
 }
 
 TGPBrush TGDIPlusCanvas::CreateLinearGradient(const TCustomQuilGradient& gradient, const TGPRect& r) {
@@ -108,7 +113,7 @@ TGPBrush TGDIPlusCanvas::GBrush(const TQuilBrush& brush, const TPointFloat* poin
   TPointFloat centre{static_cast<float>(b.X + b.Width / 2), static_cast<float>(b.Y + b.Height / 2)};
   if (g.RadialX() != 0 || g.RadialY() != 0)
     centre = {static_cast<float>(QuilRound(centre.x) + g.RadialX()), static_cast<float>(QuilRound(centre.y) + g.RadialY())};
-  return TGPBrush::PathGradient(path, centre, GetColorBlend(GradientEntries(g), d, transparency_));
+  return TGPBrush::PathGradient(path, centre, GetColorBlend(GradientEntries(g), d, transparency_), VisibleArea());
 }
 
 TGPBrush TGDIPlusCanvas::ShapeBrush(const TRectF& bounds) {

@@ -59,7 +59,7 @@ void TGDIPlusCanvas::DrawSmoothShadow(const TGPPath& path, TColor color, double 
                                                  {solid, 1}};
   const TGPRect b = path.Bounds();
   const TPointFloat centre{static_cast<float>(b.X + b.Width / 2), static_cast<float>(b.Y + b.Height / 2)};
-  graphics_->FillPath(path, TGPBrush::PathGradient(path, centre, blend));
+  graphics_->FillPath(path, TGPBrush::PathGradient(path, centre, blend, VisibleArea()));
 }
 
 }  // namespace quil
