@@ -11,13 +11,14 @@
 namespace quil {
 namespace {
 
-// Growing an increment until the labels fit ends at the latest when it passes the range; this
-// bounds the loop also for growth factors barely above 1 (a logarithmic base of 1.0001).
+// Growing an increment ends when the labels fit or the increment passes the range; a growth
+// factor barely above 1 (a logarithmic base of 1.0001) could take millions of steps to get
+// there, so the steps are capped.
 constexpr int kMaxIncrementSteps = 5000;
 constexpr double kMaxRoundableLabels = 2147483647.0;
 
 // Halves a whole number until it has a fraction, so that its label shows the longest fraction
-// the axis' values may have (1000 → 125 → 62.5).
+// the axis' values may have (500 → 250 → 125 → 62.5).
 double MidValueForMeasuring(double min, double max) {
   double mid = min + (max - min) / 2;
   if (!std::isfinite(mid)) return 0;
