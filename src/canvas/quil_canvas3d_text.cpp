@@ -94,19 +94,22 @@ void TQuilCanvas3D::DirectTextOut(int x, int y, const std::string& text) {
   if (hasOutline) DrawTextOutline(x, y, text, *outline, glyphsFilled);
 }
 
-// The shadow goes where the offset points; a negative offset keeps the shadow at the text's
-// own place and moves the text the other way, so the pair always lies inside the measured size.
+// The effect goes where its offset points (a shadow along its sizes, an emboss against
+// them). Whichever of text and effect would land left of or above the given point stays
+// there and the other moves the other way, so the pair always lies inside the measured
+// size. (Moving by the raw sizes would put an emboss outside it.)
 void TQuilCanvas3D::DrawTextShadow(const TQuilShadow& shadow, int factor, int& x, int& y, const std::string& text) {
   if (!shadow.Visible() || (shadow.HorizSize() == 0 && shadow.VertSize() == 0)) return;
+  const int dx = shadow.HorizSize() * factor, dy = shadow.VertSize() * factor;
   int sx = x, sy = y;
-  if (shadow.HorizSize() < 0)
-    x -= shadow.HorizSize() * factor;
+  if (dx < 0)
+    x -= dx;
   else
-    sx += shadow.HorizSize() * factor;
-  if (shadow.VertSize() < 0)
-    y -= shadow.VertSize() * factor;
+    sx += dx;
+  if (dy < 0)
+    y -= dy;
   else
-    sy += shadow.VertSize() * factor;
+    sy += dy;
   const TRect area = raster_->TextBounds(sx, sy, text, escapement_);
   std::unique_ptr<TQuilBlend> blend;
   if (shadow.Transparency() > 0) blend = BeginBlending(SupportsAlpha() ? TRect{} : area, shadow.Transparency());

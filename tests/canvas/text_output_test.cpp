@@ -156,7 +156,9 @@ TEST_F(TextOutput, ShadowGoesRightAndDownAndANegativeOneMovesTheText) {
   EXPECT_EQ(InkBox(clRed).Left, plain.Left);
 }
 
-TEST_F(TextOutput, EmbossGoesLeftAndUp) {
+// The emboss lies up and to the left of the text; the pair moves right and down so that it
+// stays inside the measured size, the emboss at the given point.
+TEST_F(TextOutput, EmbossGoesLeftAndUpInsideTheMeasuredSize) {
   canvas->TextOut(50, 50, "Raised");
   const TRect plain = InkBox(clBlack);
   TQuilEmboss& emboss = canvas->Font().Emboss();
@@ -167,9 +169,21 @@ TEST_F(TextOutput, EmbossGoesLeftAndUp) {
   emboss.SetSize(2);
   Clear();
   canvas->TextOut(50, 50, "Raised");
+  EXPECT_EQ(InkBox(clBlack), OffsetRect(plain, 2, 2));
+  EXPECT_EQ(InkBox(clBlue).Left, plain.Left);
+  EXPECT_EQ(InkBox(clBlue).Top, plain.Top);
+  const TRect all = InkBox();
+  EXPECT_GE(all.Left, 50);
+  EXPECT_GE(all.Top, 50);
+  EXPECT_LE(all.Right, 50 + canvas->TextWidth("Raised"));
+  EXPECT_LE(all.Bottom, 50 + canvas->TextHeight("Raised"));
+
+  emboss.SetHorizSize(-3);  // against a negative size: the emboss goes right
+  emboss.SetVertSize(0);
+  Clear();
+  canvas->TextOut(50, 50, "Raised");
   EXPECT_EQ(InkBox(clBlack), plain);
-  EXPECT_EQ(InkBox(clBlue).Left, plain.Left - 2);
-  EXPECT_EQ(InkBox(clBlue).Top, plain.Top - 2);
+  EXPECT_EQ(InkBox(clBlue).Left, plain.Left + 3);
 }
 
 TEST_F(TextOutput, SoftTranslucentShadowIsLighterThanItsColour) {
