@@ -1,0 +1,283 @@
+#include <algorithm>
+#include <cmath>
+
+#include "core/rounding.h"
+#include "engine/axis_panel.h"
+#include "engine/rovede_axis.h"
+
+namespace quil {
+
+namespace {
+
+// The lines of a label, split at line breaks.
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines(1);
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      lines.emplace_back();
+    } else {
+      lines.back() += text[i];
+    }
+  }
+  return lines;
+}
+
+int NormalAngle(int angle) { return ((angle % 360) + 360) % 360; }
+
+}  // namespace
+
+void ROvedeAxis::Draw(bool calcPosAxis) {
+  if (!chart_) return;
+  TCanvas3D& canvas = chart_->Canvas();
+  canvas.BeginEntity(identifier_, nullptr, nullptr);
+  scale_->RefreshDateTime();
+  if (calcPosAxis) PosAxis = ApplyPosition(GetRectangleEdge(chart_->ChartRect), chart_->ChartRect);
+  DrawTitle();
+  GenerateLabels();
+  if (labelsBehind_) DrawLabels();
+  DrawTicksGrid();
+  if (!labelsBehind_) {
+    canvas.BeginEntity("Labels", nullptr, nullptr);
+    DrawLabels();
+    canvas.EndEntity();
+  }
+  canvas.EndEntity();
+}
+
+// Fixed items replace the generated labels.
+void ROvedeAxis::GenerateLabels() {
+  frameLabels_.Clear();
+  if (items_.empty()) {
+    TAxisLabelOptions options;
+    options.LabelsVisible = labels_;
+    options.GridDrawAlways = grid_->Visible() && grid_->DrawAlways();
+    options.MinorGridVisible = minorGrid_->Visible();
+    CalcAxisLabels(*scale_, options, frameLabels_);
+    return;
+  }
+  for (const TAxisItem& item : items_) {
+    const int pos = CalcPosValue(item.Value);
+    frameLabels_.Ticks.push_back(pos);
+    frameLabels_.Items.push_back({item.Value, pos, item.Text});
+  }
+}
+
+void ROvedeAxis::DrawTitle() {
+  if (!title_->Visible() || title_->Caption().empty()) return;
+  TCanvas3D& canvas = chart_->Canvas();
+  chart_->PrepareFont3D(title_->Font());
+  canvas.SetBackMode(cbmTransparent);
+  const int halfWidth = canvas.TextWidth(title_->Caption()) / 2;
+  TAxisTitlePosition position = title_->Position();
+  if (Inverted() && position != tpCenter) position = position == tpStart ? tpEnd : tpStart;
+  int along = ICenterPos();
+  const bool horizontal = horizontal_ && !IsDepthAxis();
+  if (position == tpStart) along = horizontal ? IStartPos() + halfWidth : IEndPos() - halfWidth;
+  if (position == tpEnd) along = horizontal ? IEndPos() - halfWidth : IStartPos() + halfWidth;
+  const int angle = NormalAngle(title_->Angle());
+  const int size = canvas.TextHeight("W");
+  if (horizontal) {
+    canvas.SetTextAlign(otherSide_ ? TA_CENTER | TA_BOTTOM : TA_CENTER);
+    canvas.RotateLabel3D(along, PosTitle, IZPos, title_->Caption(), angle, false);
+    return;
+  }
+  // Turned text has its top towards the chart's outside: the band lies beyond PosTitle.
+  canvas.SetTextAlign(TA_CENTER);
+  const int across = angle == 270 ? PosTitle + size : (angle == 90 ? PosTitle - size : PosTitle);
+  canvas.RotateLabel3D(across, along, IZPos, title_->Caption(), angle, false);
+}
+
+void ROvedeAxis::DrawTicksGrid() {
+  TCanvas3D& canvas = chart_->Canvas();
+  canvas.Brush().SetStyle(bsClear);
+  canvas.SetBackMode(cbmTransparent);
+  IWallSize = OnCalcWallSize ? OnCalcWallSize(*this) : 0;
+  if (axisPen_->Visible()) {
+    canvas.AssignVisiblePen(*axisPen_);
+    DrawLineSegment(IStartPos(), IEndPos());
+  }
+  const std::vector<int>& ticks = frameLabels_.Ticks;
+  if (tickLength_ != 0 && ticks_->Visible()) {
+    canvas.BeginEntity("Ticks", nullptr, nullptr);
+    canvas.AssignVisiblePen(*ticks_);
+    DrawTicks(ticks, tickLength_, 1);
+    canvas.EndEntity();
+  }
+  DrawGrids();
+  if (tickInnerLength_ != 0 && ticksInner_->Visible()) {
+    canvas.BeginEntity("InnerTicks", nullptr, nullptr);
+    canvas.AssignVisiblePen(*ticksInner_);
+    DrawTicks(ticks, -tickInnerLength_, -1);
+    canvas.EndEntity();
+  }
+  if (minorTickLength_ != 0 && minorTicks_->Visible() && ticks.size() > 1) {
+    canvas.BeginEntity("MinorTicks", nullptr, nullptr);
+    canvas.AssignVisiblePen(*minorTicks_);
+    DrawMinorTicks();
+    canvas.EndEntity();
+  }
+}
+
+int ROvedeAxis::DepthAxisY() const {
+  if (otherSide_) return chart_->ChartRect.Bottom - IZPos;
+  return chart_->ChartRect.Top - IZPos;
+}
+
+void ROvedeAxis::DrawLineSegment(int start, int end) {
+  TCanvas3D& canvas = chart_->Canvas();
+  const int w = IWallSize + axisPen_->Width() / 2;
+  if (IsDepthAxis()) {
+    if (chart_->View3D()) canvas.ZLine3D(PosAxis, DepthAxisY(), start, end);
+  } else if (horizontal_) {
+    canvas.HorizLine3D(start, end, otherSide_ ? PosAxis : PosAxis + w, IZPos);
+  } else {
+    canvas.VertLine3D(otherSide_ ? PosAxis + w : PosAxis - w, start, end, IZPos);
+  }
+}
+
+// Length is outwards; inner ticks (sign -1) start at the axis line itself.
+void ROvedeAxis::DrawTicks(const std::vector<int>& ticks, int length, int sign) {
+  TCanvas3D& canvas = chart_->Canvas();
+  const int penWidth = axisPen_->Visible() ? axisPen_->Width() : 0;
+  for (const int pos : ticks) {
+    if (IsDepthAxis()) {
+      const int y = DepthAxisY();
+      canvas.LineWithZ(PosAxis, y, otherSide_ ? PosAxis + length : PosAxis - length, y, pos);
+    } else if (horizontal_) {
+      const int base = sign < 0 ? PosAxis : (otherSide_ ? PosAxis - 1 : PosAxis + IWallSize + penWidth);
+      canvas.VertLine3D(pos, otherSide_ ? base - length : base, otherSide_ ? base : base + length, IZPos);
+    } else {
+      const int base = sign < 0 ? PosAxis : (otherSide_ ? PosAxis + 1 + IWallSize : PosAxis - IWallSize - penWidth);
+      canvas.HorizLine3D(otherSide_ ? base : base - length, otherSide_ ? base + length : base, pos, IZPos);
+    }
+  }
+}
+
+// The spacing of the first two ticks continues beyond the outermost ones while inside the axis.
+void ROvedeAxis::DrawMinorTicks() {
+  const std::vector<int>& ticks = frameLabels_.Ticks;
+  const double spacing = (ticks[1] - ticks[0]) / double(minorTickCount_ + 1);
+  if (spacing == 0) return;
+  const int low = std::min(IStartPos(), IEndPos());
+  const int high = std::max(IStartPos(), IEndPos());
+  std::vector<int> marks;
+  auto addFrom = [&](double from, double step) {
+    for (int k = 1; k <= minorTickCount_; ++k) {
+      const int pos = QuilRound(from + k * step);
+      if (pos > low && pos < high) marks.push_back(pos);
+    }
+  };
+  addFrom(ticks[0], -spacing);
+  for (const int tick : ticks) addFrom(tick, spacing);
+  DrawTicks(marks, minorTickLength_, 1);
+}
+
+void ROvedeAxis::DrawGrids() {
+  if (OnDrawGrids) OnDrawGrids(*this);
+  if (!grid_->Visible()) return;
+  TCanvas3D& canvas = chart_->Canvas();
+  canvas.BeginEntity("Grid", nullptr, nullptr);
+  canvas.AssignVisiblePenColor(*grid_, grid_->Color() == clQuilColor ? TColor(0x808080) : grid_->Color());
+  const std::vector<int>& ticks = frameLabels_.Ticks;
+  const int every = std::max(1, grid_->DrawEvery());
+  if (grid_->Centered()) {
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+      if (i % every == 0) DrawGridLine(QuilRound((ticks[i] + ticks[i - 1]) / 2.0));
+  } else {
+    for (std::size_t i = 0; i < ticks.size(); ++i)
+      if (i % every == 0) DrawGridLine(ticks[i]);
+  }
+  canvas.EndEntity();
+}
+
+void ROvedeAxis::DrawGridLine(int pos) {
+  if (pos <= std::min(IStartPos(), IEndPos()) || pos >= std::max(IStartPos(), IEndPos())) return;
+  TCanvas3D& canvas = chart_->Canvas();
+  const TRect& r = chart_->ChartRect;
+  if (IsDepthAxis()) {
+    canvas.LineWithZ(r.Left, r.Top, r.Left, r.Bottom, pos);
+    canvas.LineWithZ(r.Left, r.Bottom, r.Right, r.Bottom, pos);
+    return;
+  }
+  const bool behind3D = chart_->View3D() && chart_->AxisBehind();
+  const int depth = behind3D ? chart_->Width3D() : 0;
+  if (horizontal_)
+    canvas.VertLine3D(pos, r.Top + 1, r.Bottom, depth);
+  else
+    canvas.HorizLine3D(r.Left + 1, r.Right, pos, depth);
+  if (!behind3D) return;
+  const int gridZ = QuilRound(grid_->ZPosition() * 0.01 * chart_->Width3D());
+  if (gridZ == chart_->Width3D()) return;
+  if (horizontal_)
+    canvas.ZLine3D(pos, PosAxis, gridZ, chart_->Width3D());
+  else
+    canvas.ZLine3D(PosAxis, pos, gridZ, chart_->Width3D());
+}
+
+void ROvedeAxis::DrawLabels() {
+  if (!labels_ || !labelsFormat_->Visible()) return;
+  chart_->PrepareFont3D(labelsFormat_->Font());
+  TCanvas3D& canvas = chart_->Canvas();
+  canvas.SetBackMode(cbmTransparent);
+  const int textHeight = canvas.TextHeight("W");
+  const bool fixed = !items_.empty();
+  const double low = std::min(IMinimum(), IMaximum());
+  const double high = std::max(IMinimum(), IMaximum());
+  int alternateShift = textHeight;
+  if (LabelsAlternate() && !horizontal_) alternateShift = MaxLabelsWidth();
+  int index = 0;
+  for (const TAxisLabel& label : frameLabels_.Items) {
+    if (!fixed && label.Value != IMinimum() && (label.Value < low || label.Value > high)) continue;
+    if (IsDepthAxis()) {
+      const int x = otherSide_ ? PosLabels : PosLabels - canvas.TextWidth("W") / 2 - 2;
+      DrawAxisLabel(x, DepthAxisY(), label.Pos, label.Text);
+      continue;
+    }
+    const bool outerRow = LabelsAlternate() && index++ % 2 == 0;
+    const int row = outerRow ? InflateAxisPos(PosLabels, alternateShift) : PosLabels;
+    if (horizontal_)
+      DrawAxisLabel(label.Pos, row, IZPos, label.Text);
+    else
+      DrawAxisLabel(row, label.Pos, IZPos, label.Text);
+  }
+}
+
+void ROvedeAxis::DrawAxisLabel(int x, int y, int z, const std::string& text) {
+  TCanvas3D& canvas = chart_->Canvas();
+  chart_->PrepareFont3D(labelsFormat_->Font());
+  const int height = canvas.TextHeight("W");
+  const int angle = NormalAngle(LabelsAngle());
+  const std::vector<std::string> lines = SplitLines(text);
+  int align = TA_CENTER;
+  if (IsDepthAxis()) {
+    align = otherSide_ ? TA_LEFT : TA_RIGHT;
+    y -= height / 2;
+  } else if (horizontal_) {
+    if (otherSide_) {
+      align = TA_CENTER | TA_BOTTOM;
+      y -= height * static_cast<int>(lines.size() - 1);
+    }
+  } else {
+    const int band = SizeLabels();
+    if (labelsAlign_ == alCenter) {
+      x = InflateAxisPos(x, band / 2);
+    } else if (labelsAlign_ == alOpposite) {
+      x = InflateAxisPos(x, band);
+      align = otherSide_ ? TA_RIGHT : TA_LEFT;
+    } else {
+      align = otherSide_ ? TA_LEFT : TA_RIGHT;
+    }
+    y -= height * static_cast<int>(lines.size()) / 2;
+  }
+  canvas.SetTextAlign(align);
+  for (const std::string& line : lines) {
+    if (angle == 0)
+      canvas.TextOut3D(x, y, z, line);
+    else
+      canvas.RotateLabel3D(x, y, z, line, angle, false);
+    y += height;
+  }
+}
+
+}  // namespace quil

@@ -1,0 +1,154 @@
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/rounding.h"
+#include "engine/axis_panel.h"
+#include "engine/rovede_axis.h"
+
+namespace quil {
+
+namespace {
+
+int CountLines(const std::string& text) {
+  int lines = 1;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    if (text[i] == '\r' || text[i] == '\n') ++lines;
+  }
+  return lines;
+}
+
+}  // namespace
+
+void ROvedeAxis::AdjustMaxMin() { scale_->AdjustMaxMin(); }
+
+void ROvedeAxis::InternalCalcPositions() {
+  if (!chart_) return;
+  int start = 0;
+  int size = chart_->Width3D();
+  if (!IsDepthAxis()) {
+    start = horizontal_ ? chart_->ChartRect.Left : chart_->ChartRect.Top;
+    size = horizontal_ ? chart_->ChartWidth() : chart_->ChartHeight();
+  }
+  scale_->SetPositions(start + QuilRound(size * startPosition_ * 0.01), start + QuilRound(size * endPosition_ * 0.01));
+  const int depth = IsDepthAxis() ? chart_->Height3D() : chart_->Width3D();
+  IZPos = QuilRound(zPosition_ * 0.01 * depth);
+}
+
+int ROvedeAxis::GetRectangleEdge(const TRect& rect) const {
+  if (horizontal_) return otherSide_ ? rect.Top : rect.Bottom;
+  return otherSide_ ? rect.Right : rect.Left;
+}
+
+void ROvedeAxis::InflateAxisRect(TRect& rect, int size) const {
+  if (horizontal_) {
+    if (otherSide_)
+      rect.Top = std::min(rect.Top + size, rect.Bottom - 1);
+    else
+      rect.Bottom = std::max(rect.Bottom - size, rect.Top + 1);
+  } else if (otherSide_) {
+    rect.Right = std::max(rect.Right - size, rect.Left + 1);
+  } else {
+    rect.Left = std::min(rect.Left + size, rect.Right - 1);
+  }
+}
+
+int ROvedeAxis::InflateAxisPos(int pos, int amount) const {
+  const bool topOrLeft = horizontal_ ? otherSide_ : !otherSide_;
+  return topOrLeft ? pos - amount : pos + amount;
+}
+
+int ROvedeAxis::ApplyPosition(int pos, const TRect& rect) const {
+  if (positionPercent_ == 0) return pos;
+  double offset = positionPercent_;
+  if (positionUnits_ == muPercent) offset *= (horizontal_ ? rect.Height() : rect.Width()) * 0.01;
+  int result = QuilRound(offset);
+  if (otherSide_) result = -result;
+  if (horizontal_) result = -result;
+  return pos + result;
+}
+
+int ROvedeAxis::SizeTickAxis(bool withTicks) const {
+  int result = axisPen_->Visible() ? axisPen_->Width() + 1 : 0;
+  if (withTicks && ticks_->Visible()) result += tickLength_;
+  if (minorTicks_->Visible()) result = std::max(result, minorTickLength_);
+  return result;
+}
+
+int ROvedeAxis::TextHeightW() const {
+  if (!chart_) return 0;
+  chart_->PrepareFont3D(labelsFormat_->Font());
+  return chart_->Canvas().TextHeight("W");
+}
+
+int ROvedeAxis::MaxLabelsWidth() const {
+  if (items_.empty()) return scale_->MaxLabelsWidth();
+  if (!chart_) return 0;
+  chart_->PrepareFont3D(labelsFormat_->Font());
+  int widest = 0;
+  for (const TAxisItem& item : items_) widest = std::max(widest, chart_->Canvas().TextWidth(item.Text));
+  return widest;
+}
+
+int ROvedeAxis::InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSize,
+                                 const std::string& text) const {
+  if (fixedSize != 0) return fixedSize;
+  if (!chart_) return 0;
+  const bool horizontal = horizontal_ && !IsDepthAxis();
+  const int textWidth = text.empty() ? MaxLabelsWidth() : 0;
+  chart_->PrepareFont3D(shape.Font());
+  TCanvas3D& canvas = chart_->Canvas();
+  const int height = canvas.TextHeight("W");
+  const bool alongBand = horizontal ? angle % 180 == 0 : (angle == 90 || angle == 270);
+  int result = height;
+  if (!alongBand) {
+    const double width = text.empty() ? textWidth : canvas.TextWidth(text);
+    const double radians = angle * std::numbers::pi / 180.0;
+    result = horizontal ? QuilRound(std::fabs(std::sin(radians)) * width) + height
+                        : QuilRound(std::fabs(std::cos(radians)) * width);
+  }
+  if (!shape.Transparent()) {
+    if (shape.Frame().Visible()) result += 2 * shape.Frame().Width();
+    if (shape.Shadow().Visible()) result += shape.Shadow().Size();
+  }
+  return result;
+}
+
+int ROvedeAxis::SizeLabels() const {
+  int lines = 1;
+  if (horizontal_ && !IsDepthAxis() && LabelsAngle() == 0 && LabelsMultiLine()) {
+    const TAxisLabels labels = CalcAxisLabels(*scale_, {});
+    for (const TAxisLabel& label : labels.Items) lines = std::max(lines, CountLines(label.Text));
+  }
+  int result = InternalCalcSize(*labelsFormat_, LabelsAngle(), labelsSize_, std::string()) * lines;
+  if (LabelsAlternate()) result *= 2;
+  return result;
+}
+
+void ROvedeAxis::CalcRect(TRect& rect, bool resizeChart) {
+  scale_->RefreshDateTime();
+  if (!resizeChart) {
+    PosAxis = ApplyPosition(GetRectangleEdge(rect), rect);
+    PosLabels = InflateAxisPos(PosAxis, SizeTickAxis(true));
+    PosTitle = InflateAxisPos(PosLabels, SizeLabels());
+    return;
+  }
+  if (IsDepthAxis()) {
+    PosTitle = otherSide_ ? rect.Right : rect.Left;
+  } else if (title_->Visible() && !title_->Caption().empty()) {
+    InflateAxisRect(rect, InternalCalcSize(*title_, title_->Angle(), titleSize_, title_->Caption()));
+    PosTitle = GetRectangleEdge(rect);
+  }
+  if (labels_) {
+    const int gap = QuilRound(labelsMarginToAxis_ * TextHeightW() * 0.01);
+    InflateAxisRect(rect, SizeLabels());
+    PosLabels = InflateAxisPos(GetRectangleEdge(rect), gap);
+  }
+  const int wallSize = OnCalcWallSize ? OnCalcWallSize(*this) : 0;
+  if (const int ticks = wallSize + SizeTickAxis(true); ticks > 0) InflateAxisRect(rect, ticks);
+  PosTitle = ApplyPosition(PosTitle, rect);
+  PosLabels = ApplyPosition(PosLabels, rect);
+}
+
+}  // namespace quil

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/axis_series_source.h"
+#include "engine/axis_text_measurer.h"
+
+namespace quil {
+
+class ROvedeAxis;
+class ROvedeSeries;
+
+// The series side of an axis: the chart's active series associated with it.
+class TAxisChartSeriesSource : public IAxisSeriesSource {
+ public:
+  explicit TAxisChartSeriesSource(const ROvedeAxis& axis) : axis_(axis) {}
+
+  double SeriesMinimum() const override { return Extreme(false); }
+  double SeriesMaximum() const override { return Extreme(true); }
+  int ActiveSeriesCount() const override;
+  TAxisSeriesInfo ActiveSeries(int index) const override;
+  std::string SeriesTitle(int seriesIndex) const override;
+
+  // Whether the series draws against this axis.
+  static bool IsAssociated(const ROvedeAxis& axis, const ROvedeSeries& series);
+
+ private:
+  double Extreme(bool maximum) const;
+  const ROvedeSeries* ActiveAt(int index) const;
+
+  const ROvedeAxis& axis_;
+};
+
+// Label text sizes in the axis' label font, on the chart's canvas.
+class TAxisCanvasMeasurer : public IAxisTextMeasurer {
+ public:
+  explicit TAxisCanvasMeasurer(const ROvedeAxis& axis) : axis_(axis) {}
+
+  int TextWidth(std::string_view line) const override;
+  int TextHeight() const override;
+
+ private:
+  const ROvedeAxis& axis_;
+};
+
+}  // namespace quil
