@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/color_idents.h"
+
 namespace quil {
 
 const TEnumInfo& SeriesMarksStyleInfo() {
@@ -18,7 +20,7 @@ const TMetaClass& TSeriesMarks::StaticClass() {
                                TPropertyListBuilder<C>()
                                    .Float("Angle", &C::Angle, &C::SetAngle, 0.0)
                                    .Bool("AutoPosition", &C::AutoPosition, &C::SetAutoPosition, true)
-                                   .Int("BackColor", &C::BackColor, &C::SetBackColor, 0xE1FFFF)
+                                   .Int("BackColor", &C::BackColor, &C::SetBackColor, 0xE1FFFF, &ColorIdents())
                                    .Bool("Clip", &C::Clip, &C::SetClip, false)
                                    .Int("DrawEvery", &C::DrawEvery, &C::SetDrawEvery, 1)
                                    .Bool("MultiLine", &C::MultiLine, &C::SetMultiLine, false)
