@@ -5,19 +5,10 @@
 #include "core/class_registry.h"
 #include "engine/color_palette.h"
 #include "engine/custom_tool_axis.h"
+#include "engine/rovede_axis.h"
 #include "engine/series.h"
 
 namespace quil {
-
-namespace {
-
-// Every axis panel alive, so an axis can be traced to the chart that lists it.
-std::vector<TCustomAxisPanel*>& LivePanels() {
-  static std::vector<TCustomAxisPanel*> panels;
-  return panels;
-}
-
-}  // namespace
 
 const TMetaClass& TCustomAxisPanel::StaticClass() {
   using C = TCustomAxisPanel;
@@ -41,7 +32,6 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomQuilPanelExtended
   const bool repaint = AutoRepaint();
   SetAutoRepaint(false);
   hover_ = std::make_unique<TQuilHover>([this](TPersistent& sender) { CanvasChanged(sender); });
-  LivePanels().push_back(this);
   SetAutoRepaint(repaint);
 }
 
@@ -52,13 +42,17 @@ TCustomAxisPanel::~TCustomAxisPanel() {
   DetachAll();
   // Elements this panel owns reach back into its lists while they go.
   DestroyComponents();
-  auto& panels = LivePanels();
-  panels.erase(std::remove(panels.begin(), panels.end(), this), panels.end());
 }
 
 void TCustomAxisPanel::DetachAll() {
   for (ROvedeSeries* series : seriesList_.Items()) static_cast<TCustomChartElement*>(series)->StoreParenrOvede(nullptr);
   seriesList_.Clear();
+  // An axis that outlives the chart forgets it; each leaves the list as it does.
+  while (axes_.Count() > 0) {
+    ROvedeAxis& axis = axes_[axes_.Count() - 1];
+    axis.DetachChart();
+    axes_.Remove(axis);
+  }
 }
 
 void TCustomAxisPanel::Notification(TComponent* component, TOperation operation) {
@@ -159,12 +153,6 @@ void TCustomAxisPanel::RemoveAxis(ROvedeAxis& axis) {
     if (auto* axisTool = dynamic_cast<TQuilCustomToolAxis*>(tool); axisTool && axisTool->Axis() == &axis)
       axisTool->ForgetAxis();
   axes_.Remove(axis);
-}
-
-TCustomAxisPanel* TCustomAxisPanel::ChartOfAxis(const ROvedeAxis& axis) {
-  for (TCustomAxisPanel* panel : LivePanels())
-    if (panel->axes_.IndexOf(&axis) >= 0) return panel;
-  return nullptr;
 }
 
 void TCustomAxisPanel::SetColorPalette(std::vector<TColor> colors) {

@@ -89,8 +89,6 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeAxes& Axes() { return axes_; }
   const ROvedeAxes& Axes() const { return axes_; }
   void RemoveAxis(ROvedeAxis& axis);
-  // The chart whose Axes lists the axis, or none.
-  static TCustomAxisPanel* ChartOfAxis(const ROvedeAxis& axis);
 
   // Depth.
   void SetSeriesZOrder();
@@ -99,6 +97,12 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   int SeriesWidth3D() const { return seriesWidth3D_; }
   int SeriesHeight3D() const { return seriesHeight3D_; }
   bool InvertedRotation() const { return invertedRotation_; }
+  // Depth of one slot and of the whole 3D box, from Chart3DPercent or a fixed Width3D.
+  void CalcSize3DWalls();
+  // A depth fixed by the user instead of the one derived from the chart width.
+  bool CustomWidth3D() const { return customWidth3D_; }
+  void SetCustomWidth3D(int width3D);
+  void ClearCustomWidth3D() { customWidth3D_ = false; }
   // Whether the series are drawn from the first to the last: the depth axis decides, turned
   // around once more for a 3D view from the back on a canvas without full rotation.
   bool DrawSeriesAscending();
@@ -199,7 +203,12 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   bool clipPoints_ = true;
   bool view3DWalls_ = true;
   bool invertedRotation_ = false;
+  bool customWidth3D_ = false;
 };
+
+// How much taller than wide the oblique depth of an orthogonal view is: tan of the ortho
+// angle folded into 0..90 degrees; 1 for a perspective view. Infinite at 90 degrees.
+double CalcOrthoRatio(bool orthogonal, int orthoAngle);
 
 // A text on one line: column separators become blanks; the line feed of the first LF CR pair
 // is deleted (or, without one, the carriage return of the first CR LF pair), so a break counts

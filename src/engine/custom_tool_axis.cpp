@@ -3,6 +3,7 @@
 #include "core/filer.h"
 #include "core/reader.h"
 #include "engine/axis_panel.h"
+#include "engine/rovede_axis.h"
 
 namespace quil {
 
@@ -14,7 +15,7 @@ const TMetaClass& TQuilCustomToolAxis::StaticClass() {
 TQuilCustomToolAxis::TQuilCustomToolAxis(TComponent* owner) : TQuilCustomTool(owner) {}
 
 void TQuilCustomToolAxis::SetAxis(ROvedeAxis* axis) {
-  TCustomAxisPanel* axisChart = axis ? TCustomAxisPanel::ChartOfAxis(*axis) : nullptr;
+  TCustomAxisPanel* axisChart = axis ? axis->ParentChart() : nullptr;
   if (axis_ == axis && axisChart == ParenrOvede()) return;
   axis_ = axis;
   SetParenrOvede(axisChart);

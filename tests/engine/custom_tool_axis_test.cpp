@@ -1,23 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 
 #include "core/component.h"
 #include "core/filer.h"
 #include "core/reader.h"
 #include "engine/custom_tool_axis.h"
+#include "engine/rovede_axis.h"
 #include "series_test_support.h"
 
 namespace quil {
 namespace {
 
 using testing::TTestAxisPanel;
-
-// Axes are only compared by address here, so any distinct storage stands in for them.
-struct TAxisStandIns {
-  int Storage[3] = {};
-  ROvedeAxis& operator[](int i) { return *reinterpret_cast<ROvedeAxis*>(&Storage[i]); }
-};
 
 class TIntegerReader : public TReader {
  public:
@@ -66,38 +62,40 @@ class TCapturingFiler : public TFiler {
 class CustomToolAxisTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (int i = 0; i < 2; ++i) first_.Axes().Add(axes_[i]);
-    second_.Axes().Add(axes_[2]);
+    for (ROvedeAxis* axis : {&bottom_, &left_}) first_.Axes().Add(*axis);
+    second_.Axes().Add(other_);
   }
 
   TComponent form_;
   TTestAxisPanel& first_ = MakeOwned<TTestAxisPanel>(form_);
   TTestAxisPanel& second_ = MakeOwned<TTestAxisPanel>(form_);
   TQuilCustomToolAxis& tool_ = MakeOwned<TQuilCustomToolAxis>(form_);
-  TAxisStandIns axes_;
+  ROvedeAxis bottom_{&first_, true, false};
+  ROvedeAxis left_{&first_, false, false};
+  ROvedeAxis other_{&second_, true, false};
 };
 
 TEST_F(CustomToolAxisTest, AnAxisOfAnotherChartMovesTheTool) {
-  tool_.SetAxis(&axes_[1]);
+  tool_.SetAxis(&left_);
   EXPECT_EQ(tool_.ParenrOvede(), &first_);
   EXPECT_EQ(first_.Tools().IndexOf(tool_), 0);
 
-  tool_.SetAxis(&axes_[2]);
+  tool_.SetAxis(&other_);
   EXPECT_EQ(tool_.ParenrOvede(), &second_);
   EXPECT_EQ(first_.Tools().Count(), 0);
   EXPECT_EQ(second_.Tools().IndexOf(tool_), 0);
 }
 
 TEST_F(CustomToolAxisTest, RemovingTheAxisClearsTheLink) {
-  tool_.SetAxis(&axes_[0]);
-  first_.RemoveAxis(axes_[0]);
+  tool_.SetAxis(&bottom_);
+  first_.RemoveAxis(bottom_);
   EXPECT_EQ(tool_.Axis(), nullptr);
   EXPECT_EQ(first_.Axes().Count(), 1);
   EXPECT_EQ(tool_.ParenrOvede(), &first_);
 }
 
 TEST_F(CustomToolAxisTest, AxisIdIsTheIndexInTheChartsAxes) {
-  tool_.SetAxis(&axes_[1]);
+  tool_.SetAxis(&left_);
   TCapturingFiler filer;
   tool_.DefineProperties(filer);
   ASSERT_TRUE(filer.Defined.count("AxisID"));
@@ -108,7 +106,7 @@ TEST_F(CustomToolAxisTest, AxisIdIsTheIndexInTheChartsAxes) {
 
   TIntegerReader reader(0);
   filer.Defined["AxisID"].Read(reader);
-  EXPECT_EQ(tool_.Axis(), &axes_[0]);
+  EXPECT_EQ(tool_.Axis(), &bottom_);
 }
 
 TEST_F(CustomToolAxisTest, AxisIdIsIgnoredWithoutAChartOrOutOfRange) {
@@ -123,6 +121,17 @@ TEST_F(CustomToolAxisTest, AxisIdIsIgnoredWithoutAChartOrOutOfRange) {
   TIntegerReader beyond(7);
   filer.Defined["AxisID"].Read(beyond);
   EXPECT_EQ(tool_.Axis(), nullptr);
+}
+
+TEST_F(CustomToolAxisTest, AnAxisOutlivingItsChartForgetsIt) {
+  std::unique_ptr<ROvedeAxis> survivor;
+  {
+    TComponent form;
+    auto& chart = MakeOwned<TTestAxisPanel>(form);
+    survivor = std::make_unique<ROvedeAxis>(&chart, true, false);
+    chart.Axes().Add(*survivor);
+  }
+  EXPECT_EQ(survivor->ParentChart(), nullptr);
 }
 
 }  // namespace
