@@ -188,3 +188,23 @@ TEST_F(GDIPlusBuffer, BackendFailureRaisesTheStatusText) {
 
 }  // namespace
 }  // namespace quil
+
+namespace quil {
+namespace {
+
+// A panel paints the same background through either canvas.
+TEST_F(GDIPlusModule, PanelPaintsThroughTheAntiAliasedCanvas) {
+  TCustomQuilPanel plain;
+  plain.SetBounds(0, 0, 120, 80);
+  const TBitmap expected = plain.QuilCreateBitmap();
+  TCustomQuilPanel smooth;
+  smooth.SetBounds(0, 0, 120, 80);
+  smooth.SetInternalCanvas(std::make_unique<TGDIPlusCanvas>());
+  const TBitmap actual = smooth.QuilCreateBitmap();
+  EXPECT_EQ(actual.Pixel(60, 40), expected.Pixel(60, 40));
+  EXPECT_EQ(actual.Pixel(2, 2), expected.Pixel(2, 2));
+  EXPECT_EQ(smooth.Canvas().ClassName(), "TGDIPlusCanvas");
+}
+
+}  // namespace
+}  // namespace quil

@@ -193,6 +193,28 @@ TEST_F(GDIPlusText, ShadowsAndEmbossesAreOffsetCopies) {
   EXPECT_GT(CountPixels(RGBColor(127, 127, 255), {0, 0, 300, 200}), 20);
 }
 
+// A smooth shadow with a blur is softened in the buffer where it was drawn.
+TEST_F(GDIPlusText, SmoothShadowIsBlurredWhereItLies) {
+  auto shadowPixels = [this](int blur) {
+    StartText();
+    canvas->Font().SetSize(24);
+    canvas->Font().SetColor(clWhite);
+    TQuilShadow& s = canvas->Font().Shadow();
+    s.SetColor(clBlack);
+    s.SetSmooth(true);
+    s.SetSmoothBlur(blur);
+    s.SetHorizSize(30);
+    s.SetVertSize(0);
+    s.SetVisible(true);
+    canvas->TextOut(20, 20, "III");
+    return std::make_pair(CountPixels(clBlack, {0, 0, 300, 200}), CountBlended(clBlack, {0, 0, 300, 200}));
+  };
+  const auto sharp = shadowPixels(0);
+  const auto soft = shadowPixels(3);
+  EXPECT_LT(soft.first, sharp.first / 2);
+  EXPECT_GT(soft.second, sharp.second);
+}
+
 TEST_F(GDIPlusText, OutlinedTextStrokesThenFills) {
   StartText();
   canvas->Font().SetSize(30);
