@@ -31,7 +31,7 @@ const TMetaClass& TCustomAxisPanel::StaticClass() {
 TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomQuilPanelExtended(owner), tools_(this) {
   const bool repaint = AutoRepaint();
   SetAutoRepaint(false);
-  hover_ = std::make_unique<TQuilHover>([this](TPersistent& sender) { CanvasChanged(sender); });
+  hover_ = std::make_unique<TQuilHover>(this);
   SetAutoRepaint(repaint);
 }
 
@@ -153,6 +153,11 @@ void TCustomAxisPanel::RemoveAxis(ROvedeAxis& axis) {
     if (auto* axisTool = dynamic_cast<TQuilCustomToolAxis*>(tool); axisTool && axisTool->Axis() == &axis)
       axisTool->ForgetAxis();
   axes_.Remove(axis);
+}
+
+TCustomAxisPanel* TCustomAxisPanel::ChartOfAxis(const ROvedeAxis& axis) {
+  TCustomAxisPanel* chart = axis.ParentChart();
+  return chart && chart->axes_.IndexOf(&axis) >= 0 ? chart : nullptr;
 }
 
 void TCustomAxisPanel::SetColorPalette(std::vector<TColor> colors) {

@@ -89,6 +89,8 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeAxes& Axes() { return axes_; }
   const ROvedeAxes& Axes() const { return axes_; }
   void RemoveAxis(ROvedeAxis& axis);
+  // The chart that lists the axis, or none.
+  static TCustomAxisPanel* ChartOfAxis(const ROvedeAxis& axis);
 
   // Depth.
   void SetSeriesZOrder();

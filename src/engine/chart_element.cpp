@@ -44,11 +44,15 @@ void TCustomChartElement::StoreParenrOvede(TCustomAxisPanel* chart) {
   if (parenrOvede_) RemoveFreeNotification(*parenrOvede_);
   parenrOvede_ = chart;
   if (parenrOvede_) FreeNotification(*parenrOvede_);
+  ChartChanged();
 }
 
 void TCustomChartElement::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation == TOperation::opRemove && component && component == parenrOvede_) parenrOvede_ = nullptr;
+  if (operation == TOperation::opRemove && component && component == parenrOvede_) {
+    parenrOvede_ = nullptr;
+    ChartChanged();
+  }
 }
 
 void TCustomChartElement::Repaint() const {

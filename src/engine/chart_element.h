@@ -74,6 +74,9 @@ class TCustomChartElement : public TComponent {
   void SetDoubleProperty(double& field, double value);
   void SetStringProperty(std::string& field, const std::string& value);
   void Notification(TComponent* component, TOperation operation) override;
+  // The chart link changed (or was cleared because the chart went): parts that draw on the
+  // chart follow it.
+  virtual void ChartChanged() {}
   // Stores the chart link alone, without the joining and leaving SetParenrOvede does; the
   // chart's list operations use it too.
   void StoreParenrOvede(TCustomAxisPanel* chart);

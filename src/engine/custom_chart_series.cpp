@@ -2,6 +2,7 @@
 
 #include "core/filer.h"
 #include "core/reader.h"
+#include "engine/axis_panel.h"
 
 namespace quil {
 
@@ -22,8 +23,12 @@ void TCustomChartSeries::SetTitle(const std::string& value) {
 }
 
 TSeriesLegend& TCustomChartSeries::Legend() {
-  if (!legend_) legend_ = std::make_unique<TSeriesLegend>(ChangeHandler());
+  if (!legend_) legend_ = std::make_unique<TSeriesLegend>(ParenrOvede());
   return *legend_;
+}
+
+void TCustomChartSeries::ChartChanged() {
+  if (legend_) legend_->SetParent(ParenrOvede());
 }
 
 void TCustomChartSeries::SetShowInLegend(bool value) {

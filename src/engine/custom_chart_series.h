@@ -47,6 +47,7 @@ class TCustomChartSeries : public TCustomChartElement {
   void DefineProperties(TFiler& filer) override;
 
  protected:
+  void ChartChanged() override;
   // The series kinds with points tell the chart's listeners; nothing at this level.
   virtual void BroadcastSeriesChange(ROvedeSeriesEvent) {}
 

@@ -3,7 +3,6 @@
 #include "core/filer.h"
 #include "core/reader.h"
 #include "engine/axis_panel.h"
-#include "engine/rovede_axis.h"
 
 namespace quil {
 
@@ -15,7 +14,7 @@ const TMetaClass& TQuilCustomToolAxis::StaticClass() {
 TQuilCustomToolAxis::TQuilCustomToolAxis(TComponent* owner) : TQuilCustomTool(owner) {}
 
 void TQuilCustomToolAxis::SetAxis(ROvedeAxis* axis) {
-  TCustomAxisPanel* axisChart = axis ? axis->ParentChart() : nullptr;
+  TCustomAxisPanel* axisChart = axis ? TCustomAxisPanel::ChartOfAxis(*axis) : nullptr;
   if (axis_ == axis && axisChart == ParenrOvede()) return;
   axis_ = axis;
   SetParenrOvede(axisChart);

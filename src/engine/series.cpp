@@ -116,13 +116,19 @@ void ROvedeSeries::SetCustomVertAxis(ROvedeAxis* axis) {
   Repaint();
 }
 
+void ROvedeSeries::ChartChanged() {
+  TCustomChartSeries::ChartChanged();
+  if (marks_) marks_->SetParent(ParenrOvede());
+  if (selected_) selected_->SetParent(ParenrOvede());
+}
+
 TSeriesMarks& ROvedeSeries::Marks() {
-  if (!marks_) marks_ = std::make_unique<TSeriesMarks>(ChangeHandler());
+  if (!marks_) marks_ = std::make_unique<TSeriesMarks>(ParenrOvede());
   return *marks_;
 }
 
 TQuilSelected& ROvedeSeries::Selected() {
-  if (!selected_) selected_ = std::make_unique<TQuilSelected>(ChangeHandler());
+  if (!selected_) selected_ = std::make_unique<TQuilSelected>(ParenrOvede());
   return *selected_;
 }
 

@@ -277,6 +277,7 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual void NotifyNewValue(int valueIndex);
   virtual void NotifyColorChange(int valueIndex);
   void BroadcastSeriesChange(ROvedeSeriesEvent event) override;
+  void ChartChanged() override;
 
  private:
   int InsertPoint(const std::string& label, TColor color);

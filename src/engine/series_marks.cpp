@@ -6,6 +6,13 @@
 
 namespace quil {
 
+namespace {
+
+constexpr TColor kMarksBackColor = 0xE1FFFF;
+constexpr int kMarksRoundSize = 4;
+
+}  // namespace
+
 const TEnumInfo& SeriesMarksStyleInfo() {
   static const TEnumInfo info{"TSeriesMarksStyle",
                               {"smsValue", "smsPercent", "smsLabel", "smsLabelPercent", "smsLabelValue", "smsLegend",
@@ -14,27 +21,33 @@ const TEnumInfo& SeriesMarksStyleInfo() {
   return info;
 }
 
+// Color, RoundSize, TextAlignment and Visible are declared again for the marks' own defaults.
 const TMetaClass& TSeriesMarks::StaticClass() {
   using C = TSeriesMarks;
-  static const TMetaClass meta("TSeriesMarks", &TGraphicsObject::StaticClass(),
-                               TPropertyListBuilder<C>()
-                                   .Float("Angle", &C::Angle, &C::SetAngle, 0.0)
-                                   .Bool("AutoPosition", &C::AutoPosition, &C::SetAutoPosition, true)
-                                   .Int("BackColor", &C::BackColor, &C::SetBackColor, 0xE1FFFF, &ColorIdents())
-                                   .Bool("Clip", &C::Clip, &C::SetClip, false)
-                                   .Int("DrawEvery", &C::DrawEvery, &C::SetDrawEvery, 1)
-                                   .Bool("MultiLine", &C::MultiLine, &C::SetMultiLine, false)
-                                   .Bool("OnTop", &C::OnTop, &C::SetOnTop, false)
-                                   .Int("RoundSize", &C::RoundSize, &C::SetRoundSize, 4)
-                                   .Enum("Style", SeriesMarksStyleInfo(), &C::Style, &C::SetStyle, smsLabelOrValue)
-                                   .Bool("UseSeriesTransparency", &C::UseSeriesTransparency,
-                                         &C::SetUseSeriesTransparency, true)
-                                   .Bool("Visible", &C::Visible, &C::SetVisible, false)
-                                   .Build());
+  static const TMetaClass meta(
+      "TSeriesMarks", &TTextShape::StaticClass(),
+      TPropertyListBuilder<C>()
+          .Bool("AutoPosition", &C::AutoPosition, &C::SetAutoPosition, true)
+          .Bool("Clip", &C::Clip, &C::SetClip, false)
+          .Int("Color", &C::Color, &C::SetColor, kMarksBackColor, &ColorIdents())
+          .Int("DrawEvery", &C::DrawEvery, &C::SetDrawEvery, 1)
+          .Bool("MultiLine", &C::MultiLine, &C::SetMultiLine, false)
+          .Bool("OnTop", &C::OnTop, &C::SetOnTop, false)
+          .Int("RoundSize", &C::RoundSize, &C::SetRoundSize, kMarksRoundSize)
+          .Enum("Style", SeriesMarksStyleInfo(), &C::Style, &C::SetStyle, smsLabelOrValue)
+          .Enum("TextAlignment", AlignmentInfo(), &C::TextAlignment, &C::SetTextAlignment, taCenter)
+          .Bool("UseSeriesTransparency", &C::UseSeriesTransparency, &C::SetUseSeriesTransparency, true)
+          .Bool("Visible", &C::Visible, &C::SetVisible, false)
+          .Build());
   return meta;
 }
 
-void TSeriesMarks::DeletePosition(int index) { DeletePositions(index, 1); }
+TSeriesMarks::TSeriesMarks(TCustomQuilPanel* parent) : TTextShape(parent) {
+  InitVisible(false);
+  InitTextAlignment(taCenter);
+  SetColor(kMarksBackColor);
+  SetRoundSize(kMarksRoundSize);
+}
 
 void TSeriesMarks::DeletePositions(int start, int quantity) {
   const int count = static_cast<int>(positions_.size());
@@ -43,21 +56,17 @@ void TSeriesMarks::DeletePositions(int start, int quantity) {
   positions_.erase(positions_.begin() + start, positions_.begin() + end);
 }
 
-bool TSeriesMarks::AssignSettings(const TPersistent& source) {
-  const auto* other = dynamic_cast<const TSeriesMarks*>(&source);
-  if (!other) return false;
-  angle_ = other->angle_;
-  style_ = other->style_;
-  drawEvery_ = other->drawEvery_;
-  roundSize_ = other->roundSize_;
-  backColor_ = other->backColor_;
-  visible_ = other->visible_;
-  clip_ = other->clip_;
-  onTop_ = other->onTop_;
-  multiLine_ = other->multiLine_;
-  autoPosition_ = other->autoPosition_;
-  useSeriesTransparency_ = other->useSeriesTransparency_;
-  return true;
+void TSeriesMarks::Assign(const TPersistent& source) {
+  if (const auto* other = dynamic_cast<const TSeriesMarks*>(&source); other && other != this) {
+    style_ = other->style_;
+    drawEvery_ = other->drawEvery_;
+    clip_ = other->clip_;
+    onTop_ = other->onTop_;
+    multiLine_ = other->multiLine_;
+    autoPosition_ = other->autoPosition_;
+    useSeriesTransparency_ = other->useSeriesTransparency_;
+  }
+  TTextShape::Assign(source);
 }
 
 }  // namespace quil

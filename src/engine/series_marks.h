@@ -2,10 +2,9 @@
 
 #include <vector>
 
-#include "canvas/graphics_object.h"
-#include "core/color.h"
 #include "core/geometry.h"
 #include "core/properties.h"
+#include "panel/text_shape.h"
 
 namespace quil {
 
@@ -43,62 +42,44 @@ struct TSeriesMarkPosition {
   bool operator==(const TSeriesMarkPosition&) const = default;
 };
 
-// The settings of a series' point marks and their stored positions. The marks' frame and text
-// box come with the framed text shapes; this holds what the series itself relies on.
-class TSeriesMarks : public TGraphicsObject {
+// The framed text boxes a series shows beside its points, with what is shown in them and the
+// positions the user dragged them to. Created invisible, centred, with round corners of 4 pixels
+// on a light yellow background.
+class TSeriesMarks : public TTextShape {
   QUIL_PERSISTENT_CLASS
 
  public:
-  explicit TSeriesMarks(TChangeHandler onChange = nullptr) : TGraphicsObject(std::move(onChange)) {}
+  explicit TSeriesMarks(TCustomQuilPanel* parent = nullptr);
 
-  bool Visible() const { return visible_; }
-  void SetVisible(bool value) { Store(visible_, value); }
   TSeriesMarksStyle Style() const { return style_; }
-  void SetStyle(TSeriesMarksStyle value) { Store(style_, value); }
+  void SetStyle(TSeriesMarksStyle value) { SetValue(style_, value); }
   int DrawEvery() const { return drawEvery_; }
-  void SetDrawEvery(int value) { Store(drawEvery_, value); }
-  double Angle() const { return angle_; }
-  void SetAngle(double value) { Store(angle_, value); }
+  void SetDrawEvery(int value) { SetValue(drawEvery_, value); }
   bool Clip() const { return clip_; }
-  void SetClip(bool value) { Store(clip_, value); }
+  void SetClip(bool value) { SetValue(clip_, value); }
   bool OnTop() const { return onTop_; }
-  void SetOnTop(bool value) { Store(onTop_, value); }
+  void SetOnTop(bool value) { SetValue(onTop_, value); }
   bool MultiLine() const { return multiLine_; }
-  void SetMultiLine(bool value) { Store(multiLine_, value); }
+  void SetMultiLine(bool value) { SetValue(multiLine_, value); }
   bool AutoPosition() const { return autoPosition_; }
-  void SetAutoPosition(bool value) { Store(autoPosition_, value); }
-  int RoundSize() const { return roundSize_; }
-  void SetRoundSize(int value) { Store(roundSize_, value); }
-  TColor BackColor() const { return backColor_; }
-  void SetBackColor(TColor value) { Store(backColor_, value); }
+  void SetAutoPosition(bool value) { SetValue(autoPosition_, value); }
   bool UseSeriesTransparency() const { return useSeriesTransparency_; }
-  void SetUseSeriesTransparency(bool value) { Store(useSeriesTransparency_, value); }
+  void SetUseSeriesTransparency(bool value) { SetValue(useSeriesTransparency_, value); }
 
   // One entry per point that has a stored position, in point order.
   std::vector<TSeriesMarkPosition>& Positions() { return positions_; }
   const std::vector<TSeriesMarkPosition>& Positions() const { return positions_; }
-  // The mark data of one point leaves with the point.
-  void DeletePosition(int index);
+  // The mark data of points leaves with the points.
   void DeletePositions(int start, int quantity);
   void Clear() { positions_.clear(); }
 
-  bool AssignSettings(const TPersistent& source) override;
+  // The settings; never the positions, which belong to the points.
+  void Assign(const TPersistent& source) override;
 
  private:
-  template <class T>
-  void Store(T& field, T value) {
-    if (field == value) return;
-    field = value;
-    Changed();
-  }
-
   std::vector<TSeriesMarkPosition> positions_;
-  double angle_ = 0;
   TSeriesMarksStyle style_ = smsLabelOrValue;
   int drawEvery_ = 1;
-  int roundSize_ = 4;
-  TColor backColor_ = 0xE1FFFF;
-  bool visible_ = false;
   bool clip_ = false;
   bool onTop_ = false;
   bool multiLine_ = false;
