@@ -50,6 +50,9 @@ TGPColor TGDIPlusCanvas::GradientToColor(const TQuilGradientColor& entry) const 
 }
 
 TGPGraphics* TGDIPlusCanvas::GetGraphics() {
+  // A buffer that was replaced since leaves the graphics object drawing on its old pixels.
+  if (graphics_ && GetUseBuffer() && Bitmap() && cairo_get_target(graphics_->Cr()) != Bitmap()->Surface())
+    graphics_.reset();
   if (!graphics_ && IsAvailable()) {
     if (GetUseBuffer()) {
       if (Bitmap()) graphics_ = TGPGraphics::OnSurface(Bitmap()->Surface());
@@ -179,7 +182,14 @@ TRect TGDIPlusCanvas::InitWindow(TDeviceContext* destCanvas, TView3DOptions* opt
   }
   const TRect result = TQuilCanvas3D::InitWindow(destCanvas, options, backColor, is3D, r);
   FX = FY = FZ = 0;
+  // Each paint starts unclipped and untransformed, whatever an earlier one left unbalanced.
+  IOldClipRect.clear();
+  ITransform.clear();
   CheckGraphics();
+  if (graphics_) {
+    graphics_->ResetTransform();
+    graphics_->ResetClip();
+  }
   IXORCanvas->InitWindow(GetUseBuffer() ? ReferenceCanvas() : destCanvas, options, backColor, is3D, r);
   if (transform_ && transform_->Enabled) {
     FillRect(r);

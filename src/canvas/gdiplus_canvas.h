@@ -258,7 +258,7 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   TGPBrush CreateNewGradientBrush(const TCustomQuilGradient& gradient, const TRectF& r);
   TGPBrush CreateCircular(const TCustomQuilGradient& gradient, bool fromCenter, const TRectF& t);
   TGPBrush CreateLinearGradient(const TCustomQuilGradient& gradient, const TGPRect& r);
-  void FillAndOutline(const TGPPath& path, const TGPBrush* fill, bool outline);
+  void FillAndOutline(const TGPPath& path, const TRect& bounds);
   void StrokeLine(double x0, double y0, double x1, double y1);
   void LineSegment(int x0, int y0, int x1, int y1, bool xorBranch);
   void PushClipRect();

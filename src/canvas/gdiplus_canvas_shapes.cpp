@@ -47,11 +47,10 @@ TRectF RectF(const TGPRect& r) {
 
 }  // namespace
 
-// Fills (when the brush is not clear) and outlines (when asked) one backend path.
-void TGDIPlusCanvas::FillAndOutline(const TGPPath& path, const TGPBrush* fill, bool outline) {
-  TGPGraphics* g = graphics_.get();
-  if (fill && Brush().Style() != bsClear) g->FillPath(path, *fill);
-  if (outline) g->DrawPath(path, *gpPen_);
+// Fills the path (unless the brush is clear), then outlines it after the pen check over bounds.
+void TGDIPlusCanvas::FillAndOutline(const TGPPath& path, const TRect& bounds) {
+  if (Brush().Style() != bsClear) graphics_->FillPath(path, GBrush(bounds));
+  if (HasPen(bounds)) graphics_->DrawPath(path, *gpPen_);
 }
 
 void TGDIPlusCanvas::Rectangle(int x0, int y0, int x1, int y1) {
@@ -185,9 +184,7 @@ void TGDIPlusCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
     --r.Right;
     --r.Bottom;
   }
-  const TGPPath path = RoundRectPath(r, x3, y3);
-  const TGPBrush fill = GBrush(r);
-  FillAndOutline(path, &fill, HasPen(r));
+  FillAndOutline(RoundRectPath(r, x3, y3), r);
 }
 
 void TGDIPlusCanvas::RoundRectWithZ(const TRect& r, int x, int y, int z) {
@@ -281,9 +278,7 @@ void TGDIPlusCanvas::Donut(int xCenter, int yCenter, int xRadius, int yRadius, d
   const double toRadians = std::numbers::pi / 180;
   const TGPPath path =
       DonutPath(xCenter, yCenter, xRadius, yRadius, startAngle * toRadians, endAngle * toRadians, holePercent);
-  const TRect box{xCenter - xRadius, yCenter - yRadius, xCenter + xRadius, yCenter + yRadius};
-  const TGPBrush fill = GBrush(box);
-  FillAndOutline(path, &fill, HasPen(box));
+  FillAndOutline(path, {xCenter - xRadius, yCenter - yRadius, xCenter + xRadius, yCenter + yRadius});
 }
 
 void TGDIPlusCanvas::Curve(const std::vector<TPoint>& points, float tension, bool closed, float) {
