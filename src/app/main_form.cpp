@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
-#include "chart/chart_stand_in.h"
+#include "chart/rovede.h"
+#include "series/surface/custom3d_series.h"
 
 namespace quil {
 
@@ -28,10 +29,17 @@ std::unique_ptr<TForm> CreateMainForm() {
   form->SetClientHeight(966);
   form->SetColor(clBtnFace);
 
-  auto& chart = CreateLoading<TChartStandIn>(*form, "Chart1");
+  auto& series = MakeOwned<TCustom3DSeries>(*form);
+  series.SetState(csLoading);
+  series.SetName("Series1");
+
+  auto& chart = CreateLoading<ROvede>(*form, "Chart1");
   chart.SetBounds(185, 120, 913, 705);
   chart.SetTabOrder(0);
   chart.SetDefaultCanvasName("TGDIPlusCanvas");
+  chart.Title().SetText({"ROvede"});
+  chart.SetColorPaletteIndex(0);
+  series.SetParenrOvede(&chart);
 
   auto& button = CreateLoading<TButton>(*form, "Button1");
   button.SetBounds(1104, 768, 137, 25);
@@ -39,7 +47,7 @@ std::unique_ptr<TForm> CreateMainForm() {
   button.SetTabOrder(1);
 
   // The order a reader lists them in: the window first, then each child after what it holds.
-  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &chart, &button}) c->Loaded();
+  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &chart, &button}) c->Loaded();
   form->SetActiveControl(&chart);
   return form;
 }

@@ -1,6 +1,7 @@
 target_sources(chart_core PRIVATE
   ansi_text.cpp
   axis_panel.cpp
+  axis_panel_depth.cpp
   axis_panel_draw.cpp
   axis_panel_titles.cpp
   axis_panel_tools.cpp

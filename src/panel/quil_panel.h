@@ -183,6 +183,11 @@ class TCustomQuilPanel : public TCustomPanelNoCaption {
 
   TNotifyEvent OnBeforePrint;
 
+  // Width, height and centre of the chart rectangle again, after something took room from it.
+  void ReCalcWidthHeight();
+  // Border and bevels of the panel, pixels.
+  int FrameSize() const;
+
  protected:
   // What descendants draw inside the prepared canvas: nothing here.
   virtual void InternalDraw(const TRect& userRect);
@@ -207,8 +212,6 @@ class TCustomQuilPanel : public TCustomPanelNoCaption {
  private:
   void InnerDraw(TDeviceContext& target, const TRect& targetRect);
   void ApplyMargins();
-  void ReCalcWidthHeight();
-  int FrameSize() const;
   void ApplyRoundRegion();
   void DrawPanelEffects(TRect& rect);
   void DrawBevel(TRect& rect, TPanelBevel bevel);

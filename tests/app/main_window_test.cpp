@@ -98,8 +98,18 @@ TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
   const int right = kChartLeft + kChartWidth - 1, bottom = kChartTop + kChartHeight - 1;
   for (int x = kChartLeft; x <= right; x += 37) EXPECT_EQ(chart.At(x, bottom), kShadow) << x;
   for (int y = kChartTop; y <= bottom; y += 37) EXPECT_EQ(chart.At(right, y), kShadow) << y;
-  for (int y = kChartTop + 1; y < bottom; y += 53)
-    for (int x = kChartLeft + 1; x < right; x += 53) ASSERT_EQ(chart.At(x, y), kBtnFace) << x << "," << y;
+  // Beside the 3D box the panel shows through; the box's left wall is light yellow, its
+  // bottom wall white, and the title is written in blue above it.
+  EXPECT_EQ(chart.At(kChartLeft + 10, kChartTop + 350), kBtnFace);
+  EXPECT_EQ(chart.At(kChartLeft + 50, kChartTop + 400), 0xFFFF80u) << "left wall";
+  EXPECT_EQ(chart.At(kChartLeft + 450, kChartTop + 650), 0xFFFFFFu) << "bottom wall";
+  int bluePixels = 0;
+  for (int y = kChartTop + 29; y < kChartTop + 45; ++y)
+    for (int x = kChartLeft + 400; x < kChartLeft + 513; ++x) {
+      const uint32_t p = chart.At(x, y);
+      if ((p & 0xFF) > 0x80 && ((p >> 16) & 0xFF) < 0x60) ++bluePixels;
+    }
+  EXPECT_GT(bluePixels, 20) << "title";
 
   // The button's frame runs exactly along its 137 x 25 bounds; around it is the window.
   const TPixels button = Button();

@@ -1,0 +1,114 @@
+#include "chart/custom_chart.h"
+
+#include "core/class_registry.h"
+#include "core/color_idents.h"
+#include "core/filer.h"
+#include "core/reader.h"
+#include "engine/series.h"
+#include "panel/option_store.h"
+
+namespace quil {
+
+const TMetaClass& TCustomChart::StaticClass() {
+  static const TMetaClass meta("TCustomChart", &TCustomAxisPanel::StaticClass(), {});
+  return meta;
+}
+
+TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
+  const bool repaint = AutoRepaint();
+  SetAutoRepaint(false);
+  auto changed = [this] { Changed(); };
+  leftWall_ = std::make_unique<TChartWall>(cwkLeft, changed);
+  bottomWall_ = std::make_unique<TChartWall>(cwkBottom, changed);
+  backWall_ = std::make_unique<TChartWall>(cwkBack, changed);
+  colorPaletteIndex_ = QuilReadIntegerOption("DefaultPalette", 13);
+  SetAutoRepaint(repaint);
+}
+
+TCustomChart::~TCustomChart() = default;
+
+TChartTitle& TCustomChart::TitleAt(int index) {
+  auto& title = titles_.at(static_cast<std::size_t>(index));
+  if (!title) title = std::make_unique<TChartTitle>(index < 2, [this] { Changed(); });
+  return *title;
+}
+
+TChartWall& TCustomChart::RightWall() {
+  if (!rightWall_) rightWall_ = std::make_unique<TChartWall>(cwkRight, [this] { Changed(); });
+  return *rightWall_;
+}
+
+void TCustomChart::SetColorPaletteIndex(int index) {
+  if (colorPaletteIndex_ == index) return;
+  colorPaletteIndex_ = index;
+  ColorPaletteChanged();
+  Invalidate();
+}
+
+TColor TCustomChart::GetBackColor() {
+  if (View3DWalls() && backWall_->Visible() && !backWall_->Transparent()) {
+    const TQuilGradient* gradient = backWall_->Brush().GradientOrNull();
+    return gradient && gradient->Visible() ? gradient->StartColor() : backWall_->Color();
+  }
+  const TQuilGradient* gradient = GradientOrNull();
+  return gradient && gradient->Visible() ? gradient->StartColor() : Color();
+}
+
+bool TCustomChart::ActiveSeriesUseAxis() const {
+  bool anyActive = false;
+  for (const ROvedeSeries* series : SeriesList().Items()) {
+    if (!series->Active()) continue;
+    if (series->UseAxis()) return true;
+    anyActive = true;
+  }
+  return !anyActive;
+}
+
+void TCustomChart::KeyDown(int& key, TShiftState shift) {
+  TCustomAxisPanel::KeyDown(key, shift);
+  BroadcastKeyEvent(ckeDown, key, shift);
+}
+
+void TCustomChart::KeyUp(int& key, TShiftState shift) {
+  TCustomAxisPanel::KeyUp(key, shift);
+  BroadcastKeyEvent(ckeUp, key, shift);
+}
+
+void TCustomChart::ReadBackColor(TReader& reader) {
+  TColor color = clNone;
+  if (reader.NextValue() == vaIdent) {
+    const std::string ident = reader.ReadIdent();
+    const auto value = ColorIdents().ToInt(ident);
+    if (!value) throw EReadError("Invalid property value");
+    color = static_cast<TColor>(*value);
+  } else {
+    color = static_cast<TColor>(reader.ReadInteger());
+  }
+  backWall_->SetColor(color);
+  if (Parent() && !HasState(csLoading)) backWall_->Brush().SetStyle(bsSolid);
+}
+
+void TCustomChart::DefineProperties(TFiler& filer) {
+  TCustomAxisPanel::DefineProperties(filer);
+  filer.DefineProperty(
+      "ColorPaletteIndex", [this](TReader& reader) { SetColorPaletteIndex(reader.ReadInteger()); },
+      [this](TWriter& writer) { writer.WriteInteger(colorPaletteIndex_); }, colorPaletteIndex_ != -1);
+  filer.DefineProperty(
+      "ColorPalette",
+      [this](TReader& reader) {
+        std::vector<TColor> colors;
+        reader.ReadListBegin();
+        while (!reader.EndOfList()) colors.push_back(static_cast<TColor>(reader.ReadInteger()));
+        reader.ReadListEnd();
+        SetColorPalette(std::move(colors));
+      },
+      [this](TWriter& writer) {
+        writer.WriteListBegin();
+        for (TColor color : ColorPalette()) writer.WriteInteger(color);
+        writer.WriteListEnd();
+      },
+      !ColorPalette().empty());
+  filer.DefineProperty("BackColor", [this](TReader& reader) { ReadBackColor(reader); }, nullptr, false);
+}
+
+}  // namespace quil
