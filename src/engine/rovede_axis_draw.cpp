@@ -259,11 +259,10 @@ void ROvedeAxis::DrawAxisLabel(int x, int y, int z, const std::string& text) {
       y -= height * static_cast<int>(lines.size() - 1);
     }
   } else {
-    const int band = SizeLabels();
     if (labelsAlign_ == alCenter) {
-      x = InflateAxisPos(x, band / 2);
+      x = InflateAxisPos(x, SizeLabels() / 2);
     } else if (labelsAlign_ == alOpposite) {
-      x = InflateAxisPos(x, band);
+      x = InflateAxisPos(x, SizeLabels());
       align = otherSide_ ? TA_RIGHT : TA_LEFT;
     } else {
       align = otherSide_ ? TA_LEFT : TA_RIGHT;

@@ -96,14 +96,15 @@ int ROvedeAxis::InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSi
   if (fixedSize != 0) return fixedSize;
   if (!chart_) return 0;
   const bool horizontal = horizontal_ && !IsDepthAxis();
-  const int textWidth = text.empty() ? MaxLabelsWidth() : 0;
+  const bool alongBand = horizontal ? angle % 180 == 0 : (angle == 90 || angle == 270);
+  // Measured before the shape's font is given to the canvas: it sets the labels' font.
+  const int widestLabel = !alongBand && text.empty() ? MaxLabelsWidth() : 0;
   chart_->PrepareFont3D(shape.Font());
   TCanvas3D& canvas = chart_->Canvas();
   const int height = canvas.TextHeight("W");
-  const bool alongBand = horizontal ? angle % 180 == 0 : (angle == 90 || angle == 270);
   int result = height;
   if (!alongBand) {
-    const double width = text.empty() ? textWidth : canvas.TextWidth(text);
+    const double width = text.empty() ? widestLabel : canvas.TextWidth(text);
     const double radians = angle * std::numbers::pi / 180.0;
     result = horizontal ? QuilRound(std::fabs(std::sin(radians)) * width) + height
                         : QuilRound(std::fabs(std::cos(radians)) * width);
