@@ -135,5 +135,26 @@ TEST_F(RovedeAxisDrawTest, AlternateLabelsPutTheFirstOneARowFurtherOut) {
   EXPECT_EQ(DarkPixels(bitmap, second - 6, y + h, second + 6, y + 2 * h), 0);
 }
 
+// The left title reads upwards: its ink is taller than wide, centred on the axis.
+TEST_F(RovedeAxisDrawTest, TitlesSitInTheirBandsAndTurnWithTheirSide) {
+  chart_.Bottom().Title().SetCaption("Time of day");
+  chart_.Left().Title().SetCaption("Volts");
+  const TBitmap bitmap = Frame("rovede_axis_titles.png");
+  ROvedeAxis& bottom = chart_.Bottom();
+  ROvedeAxis& left = chart_.Left();
+  chart_.PrepareFont3D(bottom.Title().Font());
+  const int h = chart_.Canvas().TextHeight("W");
+  const int w = chart_.Canvas().TextWidth("Volts");
+  const int c = bottom.ICenterPos();
+  EXPECT_GT(DarkPixels(bitmap, c - 10, bottom.PosTitle, c + 10, bottom.PosTitle + h), 0);
+  EXPECT_EQ(DarkPixels(bitmap, bottom.IStartPos() + 2, bottom.PosTitle, c - w - 20, bottom.PosTitle + h), 0);
+
+  const int mid = left.ICenterPos();
+  const int x0 = left.PosTitle - h;
+  EXPECT_GT(DarkPixels(bitmap, x0, mid - w / 2, left.PosTitle, mid + w / 2), 0);
+  EXPECT_EQ(DarkPixels(bitmap, x0, left.IStartPos() + 2, left.PosTitle, mid - w / 2 - 4), 0);
+  EXPECT_EQ(DarkPixels(bitmap, x0, mid + w / 2 + 4, left.PosTitle, left.IEndPos() - 2), 0);
+}
+
 }  // namespace
 }  // namespace quil
