@@ -4,9 +4,6 @@
 
 namespace quil {
 
-std::string QuilMsg_DefaultFontName = "Arial";
-std::string QuilMsg_DefaultFontSize = "8";
-
 int QuilDefaultFontSize() {
   int size = 8;
   const std::string& text = QuilMsg_DefaultFontSize;

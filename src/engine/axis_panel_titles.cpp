@@ -2,7 +2,7 @@
 
 #include "engine/axis_panel.h"
 #include "engine/series.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 #include "panel/text_lines.h"
 
 namespace quil {

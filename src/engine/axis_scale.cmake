@@ -2,7 +2,6 @@ target_sources(chart_core PRIVATE
   axis_label_style.cpp
   axis_labels.cpp
   axis_mapping.cpp
-  axis_messages.cpp
   axis_range.cpp
   axis_scale.cpp
   axis_scale_increment.cpp

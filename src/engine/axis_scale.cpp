@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "engine/axis_exception.h"
-#include "engine/axis_messages.h"
+#include "core/messages.h"
 #include "engine/axis_series_source.h"
 
 namespace quil {

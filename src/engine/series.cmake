@@ -19,7 +19,6 @@ target_sources(chart_core PRIVATE
   series_legend.cpp
   series_legend_items.cpp
   series_marks.cpp
-  series_messages.cpp
   series_points.cpp
   series_selected.cpp
   series_types.cpp

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "core/filer.h"
-#include "engine/axis_messages.h"
+#include "core/messages.h"
 #include "engine/axis_panel.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 
 namespace quil {
 

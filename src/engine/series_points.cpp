@@ -6,7 +6,7 @@
 #include "engine/chart_exception.h"
 #include "engine/quil_sort.h"
 #include "engine/series.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 
 namespace quil {
 

@@ -1,9 +1,9 @@
 #include "engine/themed_series.h"
 
 #include "core/color_idents.h"
-#include "engine/axis_messages.h"
+#include "core/messages.h"
 #include "engine/axis_panel.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 
 namespace quil {
 

@@ -14,6 +14,12 @@
 namespace quil {
 namespace {
 
+// Shut-down empties the message texts; the other tests of this program expect them filled.
+class LibraryStartup : public ::testing::Test {
+ protected:
+  void TearDown() override { InitializeMessages(); }
+};
+
 std::vector<std::string> SeriesTypeNames() {
   std::vector<std::string> names;
   for (const TQuilSeriesType& t : QuilSeriesTypes())
@@ -21,7 +27,7 @@ std::vector<std::string> SeriesTypeNames() {
   return names;
 }
 
-TEST(LibraryStartup, RegistriesHoldEveryRecordInOrder) {
+TEST_F(LibraryStartup, RegistriesHoldEveryRecordInOrder) {
   TLibraryStartup startup;
   EXPECT_EQ(SeriesTypeNames(),
             (std::vector<std::string>{"TSmoothingFunction", "TSurfaceSeries", "TContourSeries", "TWaterFallSeries",
@@ -44,7 +50,7 @@ TEST(LibraryStartup, RegistriesHoldEveryRecordInOrder) {
   EXPECT_TRUE(QuilAnimationTypes().empty());
 }
 
-TEST(LibraryStartup, GlobalsAfterStartUp) {
+TEST_F(LibraryStartup, GlobalsAfterStartUp) {
   TLibraryStartup startup;
   EXPECT_EQ(NewLine, "\r");
   EXPECT_EQ(QuilDefaultCanvas, "TGDIPlusCanvas");
@@ -59,7 +65,7 @@ TEST(LibraryStartup, GlobalsAfterStartUp) {
   }
 }
 
-TEST(LibraryStartup, RepeatedRegistrationsAreIgnored) {
+TEST_F(LibraryStartup, RepeatedRegistrationsAreIgnored) {
   TLibraryStartup startup;
   const auto series = QuilSeriesTypes().size();
   const auto tools = QuilToolTypes().size();
@@ -71,7 +77,7 @@ TEST(LibraryStartup, RepeatedRegistrationsAreIgnored) {
   EXPECT_EQ(QuilSeriesTypes()[3].Description, "Water Fall");
 }
 
-TEST(LibraryStartup, FinalisationEmptiesTheRegistries) {
+TEST_F(LibraryStartup, FinalisationEmptiesTheRegistries) {
   {
     TLibraryStartup startup;
     ASSERT_FALSE(QuilSeriesTypes().empty());
@@ -86,7 +92,7 @@ TEST(LibraryStartup, FinalisationEmptiesTheRegistries) {
   EXPECT_EQ(GetClass("TLegendPaletteTool"), nullptr);
 }
 
-TEST(LibraryStartup, CursorHooksRunInTheirPlace) {
+TEST_F(LibraryStartup, CursorHooksRunInTheirPlace) {
   std::vector<std::string> log;
   {
     TLibraryStartup startup({[&] { log.push_back("install:" + QuilDefaultCanvas); }, [&] { log.push_back("remove"); }});

@@ -2,7 +2,7 @@
 
 #include "core/component.h"
 #include "engine/color_palette.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 #include "engine/themed_series.h"
 #include "engine/format_settings.h"
 #include "series_test_support.h"

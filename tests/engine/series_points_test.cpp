@@ -5,7 +5,7 @@
 
 #include "core/exceptions.h"
 #include "engine/chart_exception.h"
-#include "engine/series_messages.h"
+#include "core/messages.h"
 #include "series_test_support.h"
 
 namespace quil {
