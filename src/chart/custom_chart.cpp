@@ -4,6 +4,7 @@
 #include "core/color_idents.h"
 #include "core/filer.h"
 #include "core/reader.h"
+#include "engine/rovede_axis.h"
 #include "engine/series.h"
 #include "panel/option_store.h"
 
@@ -21,6 +22,7 @@ TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
   leftWall_ = std::make_unique<TChartWall>(cwkLeft, changed);
   bottomWall_ = std::make_unique<TChartWall>(cwkBottom, changed);
   backWall_ = std::make_unique<TChartWall>(cwkBack, changed);
+  standardAxes_ = CreateStandardAxes(*this);
   colorPaletteIndex_ = QuilReadIntegerOption("DefaultPalette", 13);
   SetAutoRepaint(repaint);
 }

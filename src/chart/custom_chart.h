@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "chart/chart_title.h"
 #include "chart/chart_wall.h"
@@ -59,6 +60,14 @@ class TCustomChart : public TCustomAxisPanel {
   int CalcWallSize(const ROvedeAxis& axis) const override;
   void DrawWalls() override;
   void DrawTitlesAndLegend(bool beforeSeries) override;
+  void CalcAxisRect() override;
+  void DrawAxes() override;
+
+ public:
+  // AxisVisible and the axis' own Visible; then View3D for a depth axis, else HasActiveSeries.
+  bool CalcIsAxisVisible(const ROvedeAxis& axis) const;
+  // No active series, or the first active series that decides uses the axis.
+  bool HasActiveSeries(const ROvedeAxis& axis) const;
 
  private:
   TChartTitle& TitleAt(int index);
@@ -80,6 +89,9 @@ class TCustomChart : public TCustomAxisPanel {
   void ReadBackColor(TReader& reader);
   void Changed() { Invalidate(); }
 
+  bool SeriesUsesAxis(const ROvedeSeries& series, const ROvedeAxis& axis) const;
+
+  std::vector<std::unique_ptr<ROvedeAxis>> standardAxes_;
   std::array<std::unique_ptr<TChartTitle>, 4> titles_;
   std::unique_ptr<TChartWall> leftWall_;
   std::unique_ptr<TChartWall> bottomWall_;

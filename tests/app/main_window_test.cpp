@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
   // bottom wall white, and the title is written in blue above it.
   EXPECT_EQ(chart.At(kChartLeft + 10, kChartTop + 350), kBtnFace);
   EXPECT_EQ(chart.At(kChartLeft + 50, kChartTop + 400), 0xFFFF80u) << "left wall";
-  EXPECT_EQ(chart.At(kChartLeft + 450, kChartTop + 650), 0xFFFFFFu) << "bottom wall";
+  EXPECT_EQ(chart.At(kChartLeft + 650, kChartTop + 635), 0xFFFFFFu) << "bottom wall";
   int bluePixels = 0;
   for (int y = kChartTop + 29; y < kChartTop + 45; ++y)
     for (int x = kChartLeft + 400; x < kChartLeft + 513; ++x) {

@@ -7,6 +7,7 @@
 #include "canvas/view3d_options.h"
 #include "chart/rovede.h"
 #include "core/rounding.h"
+#include "engine/rovede_axis.h"
 #include "panel/headless_host.h"
 #include "series/surface/custom3d_series.h"
 
@@ -173,12 +174,12 @@ TEST_F(CustomChartTest, DefaultViewShowsYellowLeftAndWhiteBottomWalls) {
   chart.Title().SetText({"ROvede"});
   const TBitmap& image = host->Render();
   const TRect r = chart.ChartRect;
-  EXPECT_EQ(image.Pixel(r.Left + chart.Width3D() / 2, (r.Top + r.Bottom) / 2), static_cast<TColor>(0x80FFFF)) << "left wall";
-  EXPECT_EQ(image.Pixel((r.Left + r.Right) / 2, r.Bottom - chart.Height3D() / 2), clWhite) << "bottom wall";
-  EXPECT_NE(image.Pixel((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), clWhite) << "the back wall is see-through";
+  EXPECT_EQ(image.Pixel(r.Left + chart.Width3D() / 2, (3 * r.Top + r.Bottom) / 4), static_cast<TColor>(0x80FFFF)) << "left wall";
+  EXPECT_EQ(image.Pixel((r.Left + 3 * r.Right) / 4, r.Bottom - chart.Height3D() / 2), clWhite) << "bottom wall";
+  EXPECT_NE(image.Pixel((r.Left + 3 * r.Right) / 4, (3 * r.Top + r.Bottom) / 4), clWhite) << "the back wall is see-through";
 }
 
-TEST_F(CustomChartTest, ChartWithoutAxisSeriesDrawsNoWalls) {
+TEST_F(CustomChartTest, SeriesUseAxesWhenNoneIsActive) {
   EXPECT_TRUE(chart.ActiveSeriesUseAxis()) << "no series";
   TCustom3DSeries series;
   series.SetParenrOvede(&chart);
@@ -202,6 +203,33 @@ TEST_F(CustomChartTest, TinyChartsAndManySeriesDrawWithoutFailing) {
   EXPECT_NO_THROW(host->Render(913, 705));
   EXPECT_GE(chart.MaxZOrder(), 300) << "every series has a slot";
   for (auto& series : many) series->SetParenrOvede(nullptr);
+}
+
+TEST_F(CustomChartTest, AxesShowWhatTheSeriesUseAndSpanTheirPoints) {
+  host->Render();
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(chart.Axes()[i].IsVisible()) << "no series: axis " << i;
+  EXPECT_FALSE(chart.Axes()[4].IsVisible()) << "depth axes are hidden by default";
+
+  TCustom3DSeries series;
+  series.SetParenrOvede(&chart);
+  series.AddXY(-5, 2);
+  series.AddXY(20, 40);
+  series.AddXY(7, 10);
+  host->Render();
+  const ROvedeAxis& bottom = chart.Axes()[0];
+  const ROvedeAxis& left = chart.Axes()[2];
+  EXPECT_TRUE(bottom.IsVisible());
+  EXPECT_TRUE(left.IsVisible());
+  EXPECT_FALSE(chart.Axes()[1].IsVisible()) << "top";
+  EXPECT_FALSE(chart.Axes()[3].IsVisible()) << "right";
+  EXPECT_LE(bottom.Minimum(), -5);
+  EXPECT_GE(bottom.Maximum(), 20);
+  EXPECT_LE(left.Minimum(), 2);
+  EXPECT_GE(left.Maximum(), 40);
+  EXPECT_EQ(bottom.IStartPos(), chart.ChartRect.Left);
+  EXPECT_EQ(bottom.IAxisSize(), chart.ChartWidth());
+  EXPECT_GT(chart.ChartRect.Left, 28) << "the left labels took their width";
+  series.SetParenrOvede(nullptr);
 }
 
 }  // namespace
