@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "canvas/canvas_classes.h"
+#include "canvas/gdiplus_unit.h"
 #include "chart/named_classes.h"
 #include "chart/quil_registries.h"
 #include "core/class_registry.h"
@@ -129,6 +130,7 @@ TLibraryStartup::TLibraryStartup(TCursorHooks cursor) {
        [] { UnRegisterQuilFunctions({&FunctionNamed("TSmoothingFunction")}); }},
       {"Surface", [] { RegisterNamedSeries(SurfaceSeries()); },
        [] { UnRegisterQuilSeries(SeriesClasses(SurfaceSeries())); }},
+      {"GDI+", [] { InitializeGDIPlusUnit(); }, [] { FinalizeGDIPlusUnit(); }},
       {"Gallery", [] { RegisterNamedSeries(StandardSeries()); },
        [] { UnRegisterQuilSeries(SeriesClasses(StandardSeries())); }},
       {"Tools", [] { RegisterQuilTools(StandardTools()); }, [] { UnRegisterQuilTools(StandardTools()); }},

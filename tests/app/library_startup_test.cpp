@@ -56,10 +56,11 @@ TEST_F(LibraryStartup, GlobalsAfterStartUp) {
   EXPECT_EQ(QuilDefaultCanvas, "TGDIPlusCanvas");
   EXPECT_EQ(QuilColorPalette.size(), 20u);
   EXPECT_EQ(QuilMaxPixelPos, 32767);
-  ASSERT_FALSE(QuilRenderClasses.empty());
-  EXPECT_EQ(QuilRenderClasses.front().Name, "TQuilCanvas3D");
+  ASSERT_EQ(QuilRenderClasses.size(), 2u);
+  EXPECT_EQ(QuilRenderClasses[0].Name, "TQuilCanvas3D");
+  EXPECT_EQ(QuilRenderClasses[1].Name, "TGDIPlusCanvas");
   for (const char* name : {"TSurfaceSeries", "TLineSeries", "TLegendPaletteTool", "TQuilCombo", "TSmoothingFunction",
-                           "ROvedeAxis", "TThemedSeries"}) {
+                           "ROvedeAxis", "TThemedSeries", "TQuilGDIPlus"}) {
     SCOPED_TRACE(name);
     EXPECT_NE(GetClass(name), nullptr);
   }
