@@ -100,6 +100,7 @@ class FormWindowTest : public ::testing::Test {
     probe2_->SetTabStop(true);
     probe2_->SetTabOrder(1);
     cursors_ = CreateScreenCursors();
+    InstallScreenHandCursor(*cursors_);
     window_ = std::make_unique<TGtkFormWindow>(form_, *cursors_);
     window_->Show();
     ASSERT_TRUE(Pump([&] { return window_->NativeWindow() != 0 && probe_->paints > 0; }));
@@ -346,7 +347,11 @@ TEST_F(FormWindowTest, ACloseRequestClosesTheWindow) {
   EXPECT_FALSE(probe_->Focused());
 }
 
-TEST_F(FormWindowTest, TheHandCursorIsInstalled) { EXPECT_NE(cursors_->Cursor(crQuilHand), nullptr); }
+TEST_F(FormWindowTest, TheHandCursorIsInstalledAndRemoved) {
+  EXPECT_NE(cursors_->Cursor(crQuilHand), nullptr);
+  RemoveScreenHandCursor(*cursors_);
+  EXPECT_EQ(cursors_->Cursor(crQuilHand), nullptr);
+}
 
 }  // namespace
 }  // namespace quil::testing
