@@ -150,6 +150,8 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   void DrawAxesSeries();
   void DrawAllSeries();
   void DrawSeries(ROvedeSeries& series);
+  // The series that share the depth slot of first, drawn point by point together.
+  void DrawSharedSlot(ROvedeSeries& first);
   void DrawAllAxis();
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -187,6 +189,8 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   void PrepareSeriesInParallel();
   void DetachAll();
   bool PreparedInParallel(const ROvedeSeries& series) const;
+  void DrawPoint(ROvedeSeries& series, int index);
+  void ClipSeries();
 
   // The series whose DoBeforeParallel ran on a worker thread in the current frame.
   std::vector<const ROvedeSeries*> preparedInParallel_;

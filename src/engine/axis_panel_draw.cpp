@@ -172,11 +172,26 @@ void TCustomAxisPanel::DrawAllSeries() {
   Canvas().EndEntity();
 }
 
+void TCustomAxisPanel::ClipSeries() {
+  Canvas().ClipCube({ChartRect.Left, ChartRect.Top - 1, ChartRect.Right, ChartRect.Bottom + 1}, 0, Width3D());
+}
+
+void TCustomAxisPanel::DrawPoint(ROvedeSeries& series, int index) {
+  if (OnDrawValue)
+    OnDrawValue(series, index);
+  else
+    series.DrawValue(index);
+}
+
 void TCustomAxisPanel::DrawSeries(ROvedeSeries& series) {
+  if (!Canvas().GetSupportsFullRotation() && View3D() && series.MoreSameZOrder()) {
+    if (series.FirstInZOrder()) DrawSharedSlot(series);
+    return;
+  }
   series.CalcFirstLastVisibleIndex();
   if (series.FirstVisibleIndex() == -1) return;
   const bool clip = series.UseAxis() && clipPoints_ && CanClip();
-  if (clip) Canvas().ClipCube({ChartRect.Left, ChartRect.Top - 1, ChartRect.Right, ChartRect.Bottom + 1}, 0, Width3D());
+  if (clip) ClipSeries();
   Canvas().BeginEntity(SeriesNameOrIndex(series), nullptr, nullptr);
   series.DoBeforeDrawValues();
   if (!PreparedInParallel(series)) series.DoBeforeParallel();
@@ -186,6 +201,48 @@ void TCustomAxisPanel::DrawSeries(ROvedeSeries& series) {
   if (!(marks && marks->OnTop())) series.DrawMarks();
   series.DoAfterDrawValues();
   Canvas().EndEntity();
+}
+
+// Point by point over the merged visible range, every series of the slot draws its point, so
+// their shapes interleave at one depth. Only series with points in view are told before and
+// after, so the tools hear the two stages in pairs.
+void TCustomAxisPanel::DrawSharedSlot(ROvedeSeries& first) {
+  std::vector<ROvedeSeries*> slot;
+  for (int i = seriesList_.IndexOf(&first); i < SeriesCount(); ++i) {
+    ROvedeSeries& series = Series(i);
+    if (!series.Active() || series.ZOrder() != first.ZOrder()) continue;
+    series.CalcFirstLastVisibleIndex();
+    if (series.FirstVisibleIndex() != -1) slot.push_back(&series);
+  }
+  if (slot.empty()) return;
+  int from = slot.front()->FirstVisibleIndex();
+  int to = slot.front()->LastVisibleIndex();
+  for (ROvedeSeries* series : slot) {
+    from = std::min(from, series->FirstVisibleIndex());
+    to = std::max(to, series->LastVisibleIndex());
+    series->DoBeforeDrawValues();
+  }
+  if (clipPoints_ && CanClip()) ClipSeries();
+  const auto drawIndex = [&](int index) {
+    const bool forward = first.DrawSeriesForward(index);
+    for (std::size_t k = 0; k < slot.size(); ++k) {
+      ROvedeSeries& series = *slot[forward ? k : slot.size() - 1 - k];
+      if (index < series.Count() && !series.HasZValues()) DrawPoint(series, index);
+    }
+  };
+  if (auto order = first.SortDrawPoints(from, to, true)) {
+    for (int index : *order) drawIndex(index);
+  } else if (first.DrawValuesForward()) {
+    for (int index = from; index <= to; ++index) drawIndex(index);
+  } else {
+    for (int index = to; index >= from; --index) drawIndex(index);
+  }
+  if (clipPoints_ && CanClip()) Canvas().UnClipRectangle();
+  for (ROvedeSeries* series : slot) {
+    const TSeriesMarks* marks = series->MarksOrNull();
+    if (!(marks && marks->OnTop())) series->DrawMarks();
+    series->DoAfterDrawValues();
+  }
 }
 
 void TCustomAxisPanel::DoOnAfterDraw() {

@@ -109,6 +109,40 @@ TEST_F(AxisPanelFrameTest, InvertedDepthAxisDrawsTheLastSeriesFirst) {
   EXPECT_EQ(points, (Log{"B.DrawValue(0)", "A.DrawValue(0)"}));
 }
 
+TEST_F(AxisPanelFrameTest, SeriesSharingADepthSlotDrawPointByPoint) {
+  TLoggingSeries& a = AddSeries("A", 3);
+  TLoggingSeries& b = AddSeries("B", 2);
+  a.SetZOrder(0);
+  b.SetZOrder(0);
+  const auto drawing = [&] {
+    Log lines;
+    for (const std::string& line : log_)
+      if (line.find("DrawValue") != std::string::npos || line.find("(A)") != std::string::npos ||
+          line.find("(B)") != std::string::npos)
+        lines.push_back(line);
+    return lines;
+  };
+  DrawFrame();
+  EXPECT_EQ(drawing(), (Log{"tool:cteBeforeDrawSeries(A)", "tool:cteBeforeDrawSeries(B)", "A.DrawValue(0)",
+                            "B.DrawValue(0)", "A.DrawValue(1)", "B.DrawValue(1)", "A.DrawValue(2)",
+                            "tool:cteAfterDrawSeries(A)", "tool:cteAfterDrawSeries(B)"}));
+
+  // Seen from the back both the points and the series of the slot run the other way.
+  chart_.View3DOptions().SetOrthoAngle(135);
+  DrawFrame();
+  EXPECT_EQ(drawing(), (Log{"tool:cteBeforeDrawSeries(A)", "tool:cteBeforeDrawSeries(B)", "A.DrawValue(2)",
+                            "B.DrawValue(1)", "A.DrawValue(1)", "B.DrawValue(0)", "A.DrawValue(0)",
+                            "tool:cteAfterDrawSeries(A)", "tool:cteAfterDrawSeries(B)"}));
+
+  // In a flat view every series draws on its own.
+  chart_.SetView3D(false);
+  chart_.View3DOptions().SetOrthoAngle(45);
+  DrawFrame();
+  EXPECT_EQ(drawing(), (Log{"tool:cteBeforeDrawSeries(A)", "A.DrawValue(0)", "A.DrawValue(1)", "A.DrawValue(2)",
+                            "tool:cteAfterDrawSeries(A)", "tool:cteBeforeDrawSeries(B)", "B.DrawValue(0)",
+                            "B.DrawValue(1)", "tool:cteAfterDrawSeries(B)"}));
+}
+
 class TParallelSeries : public TLoggingSeries {
  public:
   using TLoggingSeries::TLoggingSeries;
