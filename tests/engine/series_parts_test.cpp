@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "core/component.h"
+#include "core/filer.h"
+#include "core/reader.h"
 #include "series_test_support.h"
 
 namespace quil {
@@ -78,6 +82,77 @@ TEST(SeriesParts, PartsRepaintTheChartTheSeriesBelongsTo) {
   EXPECT_EQ(series.Selected().Parent(), nullptr);
   EXPECT_EQ(series.Legend().Parent(), nullptr);
   series.Marks().SetVisible(true);  // no chart to repaint: nothing fails
+}
+
+TEST(SeriesParts, AssignCopiesPointsAndLookAssignFormattingOnlyTheLook) {
+  ROvedeSeries source;
+  source.SetTitle("T");
+  source.SetSeriesColor(clGreen);
+  source.SetValueFormat("0.0");
+  source.SetTransparency(30);
+  source.Marks().SetVisible(true);
+  source.AddXY(1, 2, "p", clRed);
+  source.SetActive(false);
+
+  ROvedeSeries look;
+  look.Add(9);
+  look.AssignFormatting(source);
+  EXPECT_EQ(look.SeriesColor(), clGreen);
+  EXPECT_EQ(look.ValueFormat(), "0.0");
+  EXPECT_EQ(look.Transparency(), 30);
+  EXPECT_TRUE(look.Marks().Visible());
+  EXPECT_EQ(look.Title(), "");
+  EXPECT_EQ(look.YValue(0), 9);
+
+  ROvedeSeries copy;
+  copy.Assign(source);
+  EXPECT_EQ(copy.Title(), "T");
+  EXPECT_FALSE(copy.Active());
+  ASSERT_EQ(copy.Count(), 1);
+  EXPECT_EQ(copy.XLabel(0), "p");
+  EXPECT_EQ(copy.ValueColor(0), clRed);
+}
+
+// Answers one string and one integer, whatever is asked.
+class TOneValueReader : public TReader {
+ public:
+  void ReadListBegin() override {}
+  void ReadListEnd() override {}
+  bool EndOfList() override { return true; }
+  int32_t ReadInteger() override { return 0x21; }
+  int64_t ReadInt64() override { return 0x21; }
+  double ReadFloat() override { return 0; }
+  std::string ReadString() override { return "id-7"; }
+  std::string ReadIdent() override { return {}; }
+  bool ReadBoolean() override { return false; }
+};
+
+class TStreamOnlyValues : public TFiler {
+ public:
+  void DefineProperty(const std::string& name, TReaderProc read, TWriterProc, bool hasData) override {
+    Read[name] = std::move(read);
+    HasData[name] = hasData;
+  }
+  void DefineBinaryProperty(const std::string&, TStreamProc, TStreamProc, bool) override {}
+  std::map<std::string, TReaderProc> Read;
+  std::map<std::string, bool> HasData;
+};
+
+TEST(SeriesParts, IdentifierAndStyleAreStreamValues) {
+  ROvedeSeries series;
+  TStreamOnlyValues filer;
+  series.DefineProperties(filer);
+  EXPECT_FALSE(filer.HasData.at("Identifier"));
+  EXPECT_FALSE(filer.HasData.at("Style"));
+  TOneValueReader reader;
+  filer.Read.at("Identifier")(reader);
+  filer.Read.at("Style")(reader);
+  EXPECT_EQ(series.Identifier(), "id-7");
+  EXPECT_EQ(series.Style(), (1u << tssIsTemplate) | (1u << tssHideDataSource));
+  TStreamOnlyValues again;
+  series.DefineProperties(again);
+  EXPECT_TRUE(again.HasData.at("Identifier"));
+  EXPECT_TRUE(again.HasData.at("Style"));
 }
 
 }  // namespace
