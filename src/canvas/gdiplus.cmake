@@ -6,6 +6,7 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_brushes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_clip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_entity.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_images.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_pens.cpp

@@ -110,6 +110,9 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   void Draw(int x, int y, const TBitmap& graphic) override;
   void Ellipse(int x1, int y1, int x2, int y2) override;
   void FillRect(const TRect& rect) override;
+  // Whole-pixel strips, as on the plain canvas: smoothed one-pixel lines on integer
+  // coordinates would straddle two rows and blur the bevels of panels and frames.
+  void Frame3D(TRect& rect, TColor topColor, TColor bottomColor, int width) override;
   void LineTo(int x, int y) override;
   void MoveTo(int x, int y) override;
   void Pie(const TRect& r, double startAngle, double endAngle) override;
