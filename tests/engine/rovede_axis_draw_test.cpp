@@ -41,7 +41,8 @@ class RovedeAxisDrawTest : public ::testing::Test {
 
   TBitmap Frame(const char* png = nullptr) {
     TBitmap bitmap = chart_.QuilCreateBitmap();
-    if (png) cairo_surface_write_to_png(bitmap.Surface(), png);
+    // Pictures to look at go to the build's test-output folder.
+    if (png) cairo_surface_write_to_png(bitmap.Surface(), (std::string(QUIL_TEST_OUTPUT_DIR) + "/" + png).c_str());
     return bitmap;
   }
 
