@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numbers>
 
 #include "canvas/gdiplus_hatch.h"
 #include "canvas/gdiplus_path_gradient.h"
@@ -11,7 +12,7 @@ namespace quil {
 
 namespace {
 
-constexpr double kDegrees = 3.14159265358979323846 / 180.0;
+constexpr double kDegrees = std::numbers::pi / 180.0;
 
 uint32_t Premultiplied(TGPColor c) {
   const uint32_t a = GPAlpha(c);

@@ -3,6 +3,7 @@
 
 #include "canvas/blur_filter.h"
 #include "canvas/gdiplus_canvas.h"
+#include "canvas/gdiplus_status.h"
 #include "canvas/gdiplus_text_metrics.h"
 #include "core/rounding.h"
 
@@ -177,7 +178,9 @@ void TGDIPlusCanvas::BlurBuffer(const TRect& area, int steps) {
   cairo_set_source_surface(copy, buffer.Surface(), -left, -top);
   cairo_set_operator(copy, CAIRO_OPERATOR_SOURCE);
   cairo_paint(copy);
+  const cairo_status_t copied = cairo_status(copy);
   cairo_destroy(copy);
+  CheckGDIPlusStatus(copied);
   TBlurFilter blur;
   blur.SetSteps(steps);
   blur.Apply(piece);
@@ -186,7 +189,9 @@ void TGDIPlusCanvas::BlurBuffer(const TRect& area, int steps) {
   cairo_set_operator(back, CAIRO_OPERATOR_SOURCE);
   cairo_rectangle(back, left, top, right - left, bottom - top);
   cairo_fill(back);
+  const cairo_status_t restored = cairo_status(back);
   cairo_destroy(back);
+  CheckGDIPlusStatus(restored);
 }
 
 // The outline is stroked with the font's outline pen, then the text is filled over the inner

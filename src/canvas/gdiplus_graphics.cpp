@@ -1,6 +1,7 @@
 #include "canvas/gdiplus_graphics.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "canvas/device_context.h"
 #include "canvas/gdiplus_status.h"
@@ -9,7 +10,7 @@ namespace quil {
 
 namespace {
 
-constexpr double kDegrees = 3.14159265358979323846 / 180.0;
+constexpr double kDegrees = std::numbers::pi / 180.0;
 
 bool Invertible(const cairo_matrix_t& m) {
   cairo_matrix_t copy = m;
@@ -145,6 +146,7 @@ void TGPGraphics::IntersectClip(const TGPRect& r) {
   cairo_new_path(cr_);
   cairo_rectangle(cr_, r.X, r.Y, r.Width, r.Height);
   ClipAliased(cr_);
+  CheckStatus();
 }
 
 void TGPGraphics::IntersectClip(const TGPPath& path) { ClipWith(path, false); }
@@ -159,6 +161,7 @@ void TGPGraphics::ClipWith(const TGPPath& path, bool exclude) {
     cairo_rectangle(cr_, x0 - 1, y0 - 1, x1 - x0 + 2, y1 - y0 + 2);
   }
   ClipAliased(cr_);
+  CheckStatus();
 }
 
 void TGPGraphics::SetClip(const TGPRect& r) {
@@ -169,6 +172,7 @@ void TGPGraphics::SetClip(const TGPRect& r) {
 void TGPGraphics::ResetClip() {
   cairo_reset_clip(cr_);
   ApplyBaseClip();
+  CheckStatus();
 }
 
 void TGPGraphics::ApplyBaseClip() {

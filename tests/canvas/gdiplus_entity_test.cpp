@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "canvas/device_context.h"
 #include "canvas/gdiplus_quil_path.h"
 #include "gdiplus_fixture.h"
 
@@ -87,6 +88,29 @@ TEST_F(GDIPlusEntities, CanvasTransformAppliesToEveryPaint) {
   canvas->Pen().SetStyle(psClear);
   canvas->FillRect({0, 0, 5, 5});
   EXPECT_EQ(InkBounds({0, 0, 60, 60}), (TRect{10, 10, 15, 15}));
+}
+
+// Painting the same window twice does not stack the canvas transform.
+TEST_F(GDIPlusEntities, CanvasTransformDoesNotPileUpOverPaints) {
+  canvas = std::make_unique<TGDIPlusCanvas>();
+  canvas->SetUseBuffer(false);
+  canvas->Transform().Enabled = true;
+  canvas->Transform().Translate = {10, 0, 0};
+  TBitmap window(60, 20);
+  window.Fill(clWhite);
+  cairo_t* cr = cairo_create(window.Surface());
+  TCairoDeviceContext dc(cr);
+  for (int paint = 0; paint < 2; ++paint) {
+    canvas->Brush().SetColor(clWhite);
+    canvas->InitWindow(&dc, &options, clWhite, false, {0, 0, 60, 20});
+    canvas->Brush().SetColor(clBlack);
+    canvas->Pen().SetStyle(psClear);
+    canvas->FillRect({0, 0, 5, 5});
+  }
+  canvas->SetCanvas(nullptr);
+  cairo_destroy(cr);
+  EXPECT_EQ(window.Pixel(12, 2), clBlack);
+  EXPECT_EQ(window.Pixel(22, 2), clWhite);
 }
 
 using GDIPlusPathObject = GDIPlusFixture;
