@@ -47,9 +47,6 @@ class TGPBrush {
   // Replaces the colours of a linear gradient by the stops.
   void SetInterpolationColors(const TGPBlend& blend);
 
-  bool IsSolid() const { return !pattern_; }
-  TGPColor SolidColor() const { return color_; }
-  cairo_pattern_t* Pattern() const { return pattern_.get(); }
   // Makes the brush Cairo's source.
   void Select(cairo_t* cr) const;
 

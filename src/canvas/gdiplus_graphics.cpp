@@ -89,15 +89,6 @@ void TGPGraphics::ApplyMatrix() {
   cairo_set_matrix(cr_, &m);
 }
 
-void TGPGraphics::Clear(TGPColor color) {
-  cairo_save(cr_);
-  cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
-  SetSourceGPColor(cr_, color);
-  cairo_paint(cr_);
-  cairo_restore(cr_);
-  CheckStatus();
-}
-
 void TGPGraphics::SetTransform(const cairo_matrix_t& m) {
   // A transform that folds the plane flat cannot be drawn through; it is left out rather than
   // putting the context into a lasting error.

@@ -47,8 +47,6 @@ class TGPGraphics {
   void SetInterpolationHigh(bool high) { interpolationHigh_ = high; }
   bool InterpolationHigh() const { return interpolationHigh_; }
 
-  void Clear(TGPColor color);
-
   cairo_matrix_t Transform() const { return world_; }
   void SetTransform(const cairo_matrix_t& m);
   void ResetTransform();

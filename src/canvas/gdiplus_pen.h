@@ -34,8 +34,6 @@ class TGPPen {
   void SetLineJoin(TGPLineJoin join) { join_ = join; }
   // A brush the stroke paints with instead of the colour (a gradient along a wide line).
   void SetBrush(TGPBrush brush) { brush_ = std::move(brush); }
-  void ClearBrush() { brush_.reset(); }
-  bool HasBrush() const { return brush_.has_value(); }
 
   // Width, caps, joins, dashes and source of the stroke on cr.
   void Select(cairo_t* cr) const;

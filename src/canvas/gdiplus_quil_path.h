@@ -38,7 +38,6 @@ class TQuilGDIPlusPath {
   };
   TPathPoints GetPoints() const;
 
-  TGPPath& BackendPath() { return IPath; }
   const TGDIPlusCanvas* Canvas() const { return ICanvas; }
   TPointFloat CurrentPoint() const { return {FX, FY}; }
 
