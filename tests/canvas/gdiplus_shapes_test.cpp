@@ -190,6 +190,19 @@ TEST_F(GDIPlusShapes, LinearGradientsRunLikeThePlainCanvas) {
   EXPECT_GT(Darkness(1, 175), 700);
 }
 
+// The fill's gradient is its own: the canvas brush stays solid for what comes next.
+TEST_F(GDIPlusShapes, GradientFillLeavesTheBrushAlone) {
+  Start(100, 50);
+  canvas->GradientFill({0, 0, 50, 50}, clWhite, clBlack, gdLeftRight, 50, 0, 0);
+  EXPECT_LT(Darkness(48, 25), 60);
+  EXPECT_GT(Darkness(1, 25), 700);
+  EXPECT_FALSE(canvas->Brush().HasGradient());
+  canvas->Brush().SetColor(clRed);
+  canvas->Pen().SetStyle(psClear);
+  canvas->FillRect({50, 0, 100, 50});
+  EXPECT_EQ(CountPixels(clRed, {50, 0, 100, 50}), 50 * 50);
+}
+
 TEST_F(GDIPlusShapes, RadialGradientCoversTheCornersAndCentresOnTheOffsets) {
   Start(200, 200);
   TQuilGradient& g = canvas->Gradient();
