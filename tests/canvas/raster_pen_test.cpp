@@ -110,6 +110,19 @@ TEST_F(RasterPens, HatchesShowTheirBackColourOrWhatIsUnder) {
   EXPECT_EQ(Pixel(72, 19), clBlue);
 }
 
+TEST_F(RasterPens, FastLinesDrawLikeLines) {
+  canvas->Pen().SetColor(clBlack);
+  canvas->SetFastLine(true);
+  canvas->MoveTo(10, 60);
+  canvas->FastLineTo(50, 60);
+  canvas->FastLineTo(50, 90);
+  canvas->SetFastLine(false);
+  EXPECT_EQ(CountPixels(clBlack, {0, 0, 240, 180}), 40 + 30);
+  EXPECT_EQ(Pixel(50, 60), clBlack);
+  EXPECT_EQ(Pixel(50, 90), clWhite) << "the last pixel is left out";
+  EXPECT_FALSE(canvas->CheckFastBrush()) << "solid fills need no special brush here";
+}
+
 TEST_F(RasterPens, Frame3DDrawsTheBevelAndShrinksTheRectangle) {
   TRect r{10, 10, 30, 30};
   canvas->Frame3D(r, clWhite, clBlack, 2);
