@@ -78,7 +78,7 @@ TEST(FormatDateTime, ValuesThatAreNoDatesGiveTheirNumberText) {
 // Settings formats that name themselves or each other end instead of recursing.
 TEST(FormatDateTime, SelfReferringSettingsFormatsEnd) {
   TFormatSettings settings;
-  settings.ShortDateFormat = "c";
+  settings.ShortDateFormat.assign(1, 'c');
   settings.LongTimeFormat = "tt";
   const std::string text = FormatDateTime("c", SampleMoment(), settings);
   EXPECT_LT(text.size(), 100u);

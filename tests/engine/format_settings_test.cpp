@@ -45,7 +45,7 @@ TEST(FormatSettings, ConvertedPicturesFormatLikeTheLocale) {
   EXPECT_EQ(FormatDateTime(PictureFromStrftime("%Y\u5e74%m\u6708%d\u65e5", "\u5e74", '/'), date,
                            settings),
             "2024\u5e7403\u670805\u65e5");
-  settings.DateSeparator = "/";
+  settings.DateSeparator.assign(1, '/');
   EXPECT_EQ(FormatDateTime(PictureFromStrftime("%e de %B", "/", '/'), date, settings),
             "5 de March");
 }
