@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <string_view>
 
 #include "engine/axis_scale.h"
 #include "engine/axis_series_source.h"
+#include "engine/axis_text_measurer.h"
 #include "engine/date_time_step.h"
 
 namespace quil {
@@ -34,6 +37,8 @@ class TLabelGenerator {
   void LogarithmicLabels();
   void HookLabels();
   void SeriesTitleLabels();
+  void PointLabels(TAxisLabelStyle style);
+  int SizeAlongAxis(const std::string& text) const;
   void Place(double value);
   void Add(double value, int pos, std::string text);
 
@@ -62,6 +67,8 @@ void TLabelGenerator::Run() {
       DefaultLabels();
   } else if (style == talText && scale_.IsDepthAxis() && scale_.LabelsAsSeriesTitles()) {
     SeriesTitleLabels();
+  } else if (style == talText || style == talMark || style == talPointValue) {
+    PointLabels(style);
   }
 }
 
@@ -210,6 +217,51 @@ void TLabelGenerator::SeriesTitleLabels() {
     if (scale_.OnGetLabelText) scale_.OnGetLabelText(text);
     Add(value, scale_.CalcYPosValue(value), std::move(text));
   }
+}
+
+// A point label is placed only when it keeps clear of the previous one placed: half of each
+// one's size along the axis, grown by LabelsSeparation percent of twice that size, must fit
+// between their centres.
+void TLabelGenerator::PointLabels(TAxisLabelStyle style) {
+  const IAxisSeriesSource* source = scale_.SeriesSource();
+  if (!source) return;
+  const bool withText = options_.LabelsVisible || options_.GridDrawAlways;
+  const int separation = scale_.LabelsSeparation();
+  bool placed = false;
+  int previousPos = 0;
+  int previousHalf = 0;
+  for (TAxisPointLabel& point : source->PointLabels(style)) {
+    const int pos = scale_.CalcPosValue(point.Value);
+    if (!(pos >= state_.StartPos && pos <= state_.EndPos)) continue;
+    std::string text = style == talPointValue ? scale_.LabelValue(point.Value) : std::move(point.Text);
+    if (style != talPointValue && scale_.OnGetLabelText) scale_.OnGetLabelText(text);
+    int half = 0;
+    if (separation > 0 && withText) {
+      const int size = SizeAlongAxis(text);
+      half = (size + static_cast<int>(size * 0.02 * separation)) / 2;
+      if (placed && std::abs(pos - previousPos) < previousHalf + half) continue;
+    }
+    Add(point.Value, pos, withText ? std::move(text) : std::string());
+    placed = true;
+    previousPos = pos;
+    previousHalf = half;
+  }
+}
+
+int TLabelGenerator::SizeAlongAxis(const std::string& text) const {
+  const IAxisTextMeasurer* measurer = scale_.TextMeasurer();
+  if (!measurer) return 0;
+  int lines = 0;
+  int widest = 0;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    widest = std::max(widest, measurer->TextWidth(std::string_view(text).substr(start, end - start)));
+    ++lines;
+    start = end + 1;
+  }
+  return scale_.Direction() == TAxisDirection::Vertical ? lines * measurer->TextHeight() : widest;
 }
 
 void TLabelGenerator::Place(double value) {

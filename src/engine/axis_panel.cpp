@@ -45,7 +45,11 @@ TCustomAxisPanel::~TCustomAxisPanel() {
 }
 
 void TCustomAxisPanel::DetachAll() {
-  for (ROvedeSeries* series : seriesList_.Items()) static_cast<TCustomChartElement*>(series)->StoreParenrOvede(nullptr);
+  for (ROvedeSeries* series : seriesList_.Items()) {
+    static_cast<TCustomChartElement*>(series)->StoreParenrOvede(nullptr);
+    for (int i = 0; i < axes_.Count(); ++i) series->ForgetCustomAxis(axes_[i]);
+    series->RecalcGetAxis();
+  }
   seriesList_.Clear();
   // An axis that outlives the chart forgets it; each leaves the list as it does.
   while (axes_.Count() > 0) {
@@ -153,6 +157,7 @@ void TCustomAxisPanel::RemoveAxis(ROvedeAxis& axis) {
     if (auto* axisTool = dynamic_cast<TQuilCustomToolAxis*>(tool); axisTool && axisTool->Axis() == &axis)
       axisTool->ForgetAxis();
   axes_.Remove(axis);
+  for (ROvedeSeries* series : seriesList_.Items()) series->ForgetCustomAxis(axis);
 }
 
 TCustomAxisPanel* TCustomAxisPanel::ChartOfAxis(const ROvedeAxis& axis) {

@@ -89,6 +89,9 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeAxes& Axes() { return axes_; }
   const ROvedeAxes& Axes() const { return axes_; }
   void RemoveAxis(ROvedeAxis& axis);
+  // The first active series drawn against the axis, else the first one drawn against it at
+  // all, else none.
+  ROvedeSeries* GetAxisSeries(const ROvedeAxis& axis) const;
   // The chart that lists the axis, or none.
   static TCustomAxisPanel* ChartOfAxis(const ROvedeAxis& axis);
 
@@ -161,9 +164,11 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   virtual void DrawWalls() = 0;
   virtual void DrawTitlesAndLegend(bool beforeSeries) = 0;
 
-  // What the axis module supplies: axis layout, series margins and drawing; nothing until then.
+  // What the axis module supplies: axis layout and drawing; nothing until then.
   virtual void CalcAxisRect() {}
-  virtual void CalcSeriesRect() {}
+  // Widens the automatic axis ranges by the room series need beyond their points and by the
+  // axes' pixel offsets.
+  virtual void CalcSeriesRect();
   virtual void DrawAxes() {}
   virtual bool DepthAxisInverted() const { return false; }
   // The zoom rectangle of a drag in progress, drawn over the frame by the chart.
@@ -191,6 +196,9 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   bool PreparedInParallel(const ROvedeSeries& series) const;
   void DrawPoint(ROvedeSeries& series, int index);
   void ClipSeries();
+  TRect SeriesMarginsOf(const ROvedeAxis& axis) const;
+  void ApplyAxisOffsets(const ROvedeAxis& axis, TRect& margins) const;
+  void ApplyRecalcAxisMargins(ROvedeAxis& axis) const;
 
   // The series whose DoBeforeParallel ran on a worker thread in the current frame.
   std::vector<const ROvedeSeries*> preparedInParallel_;

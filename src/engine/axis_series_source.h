@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "engine/axis_label_style.h"
 
@@ -21,6 +22,12 @@ struct TAxisSeriesInfo {
   bool HasDepthValues = false;
 };
 
+// One point of a series labelled on an axis: its value along the axis and its text.
+struct TAxisPointLabel {
+  double Value = 0;
+  std::string Text;
+};
+
 // The series side of one axis, implemented by the chart that owns the axis. The axis asks it
 // on every layout; it keeps no answer.
 class IAxisSeriesSource {
@@ -39,6 +46,12 @@ class IAxisSeriesSource {
   // The legend title of the chart's series at index, which the depth axis shows at that
   // series' depth slot.
   virtual std::string SeriesTitle(int seriesIndex) const = 0;
+
+  // The points of the first series associated with the axis, in point order, for the label
+  // styles that label points: talText gives each point's label, talMark its mark text;
+  // talPointValue leaves the text empty for the axis to format the value. Null points are left
+  // out. None by default.
+  virtual std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle) const { return {}; }
 };
 
 }  // namespace quil

@@ -5,6 +5,7 @@
 #include "core/rounding.h"
 #include "engine/axis_panel.h"
 #include "engine/rovede_axis.h"
+#include "engine/rovede_axis_sources.h"
 
 namespace quil {
 
@@ -82,12 +83,20 @@ int ROvedeAxis::TextHeightW() const {
   return chart_->Canvas().TextHeight("W");
 }
 
+// Fixed items, then the points' texts for the styles that label points, else value labels.
 int ROvedeAxis::MaxLabelsWidth() const {
-  if (items_.empty()) return scale_->MaxLabelsWidth();
+  const TAxisLabelStyle style = items_.empty() ? scale_->CalcLabelStyle() : talNone;
+  const bool pointTexts = style == talText || style == talMark;
+  if (items_.empty() && !pointTexts) return scale_->MaxLabelsWidth();
   if (!chart_) return 0;
   chart_->PrepareFont3D(labelsFormat_->Font());
   int widest = 0;
-  for (const TAxisItem& item : items_) widest = std::max(widest, chart_->Canvas().TextWidth(item.Text));
+  const auto measure = [&](const std::string& text) { widest = std::max(widest, chart_->Canvas().TextWidth(text)); };
+  if (!pointTexts) {
+    for (const TAxisItem& item : items_) measure(item.Text);
+  } else {
+    for (const TAxisPointLabel& point : seriesSource_->PointLabels(style)) measure(point.Text);
+  }
   return widest;
 }
 

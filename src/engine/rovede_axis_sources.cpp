@@ -5,40 +5,15 @@
 #include <string>
 
 #include "engine/axis_panel.h"
+#include "engine/format_float.h"
 #include "engine/rovede_axis.h"
 #include "engine/series.h"
 #include "engine/value_list.h"
 
 namespace quil {
 
-namespace {
-
-bool OnHorizontalAxis(const ROvedeAxis& axis, const ROvedeSeries& series) {
-  switch (series.HorizAxis()) {
-    case aBottomAxis: return axis.IsStandard() && axis.Identifier() == "Bottom";
-    case aTopAxis: return axis.IsStandard() && axis.Identifier() == "Top";
-    case aBothHorizAxis: return axis.IsStandard();
-    case aCustomHorizAxis: return series.CustomHorizAxis() == &axis;
-  }
-  return false;
-}
-
-bool OnVerticalAxis(const ROvedeAxis& axis, const ROvedeSeries& series) {
-  switch (series.VertAxis()) {
-    case aLeftAxis: return axis.IsStandard() && axis.Identifier() == "Left";
-    case aRightAxis: return axis.IsStandard() && axis.Identifier() == "Right";
-    case aBothVertAxis: return axis.IsStandard();
-    case aCustomVertAxis: return series.CustomVertAxis() == &axis;
-  }
-  return false;
-}
-
-}  // namespace
-
 bool TAxisChartSeriesSource::IsAssociated(const ROvedeAxis& axis, const ROvedeSeries& series) {
-  if (!series.UseAxis()) return false;
-  if (axis.IsDepthAxis()) return true;
-  return axis.Horizontal() ? OnHorizontalAxis(axis, series) : OnVerticalAxis(axis, series);
+  return series.AssociatedToAxis(axis);
 }
 
 const ROvedeSeries* TAxisChartSeriesSource::ActiveAt(int index) const {
@@ -83,7 +58,7 @@ TAxisSeriesInfo TAxisChartSeriesSource::ActiveSeries(int index) const {
   if (!series) return info;
   const bool horizontal = axis_.Horizontal() && !axis_.IsDepthAxis();
   const bool mandatoryAxis = !axis_.IsDepthAxis() && horizontal != series->YMandatory();
-  info.LabelStyle = series->AxisLabelStyleFor(mandatoryAxis);
+  info.LabelStyle = series->AxisLabelStyle(axis_);
   if (!axis_.IsDepthAxis()) info.DateTime = (horizontal ? series->XValues() : series->YValues()).DateTime();
   info.PositionsOnAxis = !axis_.IsDepthAxis() && !mandatoryAxis;
   info.PointCount = series->Count();
@@ -94,6 +69,37 @@ TAxisSeriesInfo TAxisChartSeriesSource::ActiveSeries(int index) const {
 std::string TAxisChartSeriesSource::SeriesTitle(int seriesIndex) const {
   const TCustomAxisPanel* chart = axis_.ParentChart();
   return chart ? chart->SeriesTitleLegend(seriesIndex) : std::string();
+}
+
+namespace {
+
+// The mark a point shows by default: its label, or its value when it has none.
+std::string MarkText(ROvedeSeries& series, int index) {
+  std::string text = series.XLabel(index);
+  if (text.empty()) text = FormatFloat(series.ValueFormat(), series.GetMarkValue(index));
+  if (series.OnGetMarkText) series.OnGetMarkText(series, index, text);
+  return text;
+}
+
+}  // namespace
+
+std::vector<TAxisPointLabel> TAxisChartSeriesSource::PointLabels(TAxisLabelStyle style) const {
+  std::vector<TAxisPointLabel> labels;
+  const TCustomAxisPanel* chart = axis_.ParentChart();
+  ROvedeSeries* series = chart ? chart->GetAxisSeries(axis_) : nullptr;
+  const ROvedeValueList* values = series ? series->ValueListOfAxis(axis_) : nullptr;
+  if (!values) return labels;
+  labels.reserve(static_cast<std::size_t>(series->Count()));
+  for (int i = 0; i < series->Count(); ++i) {
+    if (series->IsNull(i)) continue;
+    std::string text;
+    if (style == talText)
+      text = series->XLabel(i);
+    else if (style == talMark)
+      text = MarkText(*series, i);
+    labels.push_back({values->Value(i), std::move(text)});
+  }
+  return labels;
 }
 
 int TAxisCanvasMeasurer::TextWidth(std::string_view line) const {

@@ -20,6 +20,7 @@ class TAxisChartSeriesSource : public IAxisSeriesSource {
   int ActiveSeriesCount() const override;
   TAxisSeriesInfo ActiveSeries(int index) const override;
   std::string SeriesTitle(int seriesIndex) const override;
+  std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle style) const override;
 
   // Whether the series draws against this axis.
   static bool IsAssociated(const ROvedeAxis& axis, const ROvedeSeries& series);

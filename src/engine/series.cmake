@@ -3,6 +3,7 @@ target_sources(chart_core PRIVATE
   axis_panel.cpp
   axis_panel_depth.cpp
   axis_panel_draw.cpp
+  axis_panel_series_rect.cpp
   axis_panel_titles.cpp
   axis_panel_tools.cpp
   chart_element.cpp
@@ -13,6 +14,7 @@ target_sources(chart_core PRIVATE
   custom_tool_axis.cpp
   custom_tool_series.cpp
   series.cpp
+  series_axis_mapping.cpp
   series_chart_link.cpp
   series_data_stream.cpp
   series_drawing.cpp

@@ -148,6 +148,38 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   // The label style the series suggests to an axis: mandatoryAxis is true for the axis that
   // shows the mandatory values.
   TAxisLabelStyle AxisLabelStyleFor(bool mandatoryAxis) const;
+  // The same for one of the chart's axes, in automatic label mode.
+  virtual TAxisLabelStyle AxisLabelStyle(const ROvedeAxis& axis) const;
+
+  // The axes the series draws against, resolved from HorizAxis and VertAxis; none without a
+  // chart.
+  ROvedeAxis* GetHorizAxis() const { return getHorizAxis_; }
+  ROvedeAxis* GetVertAxis() const { return getVertAxis_; }
+  // The resolution again, after the chart's axes or the series' choices changed.
+  virtual void RecalcGetAxis();
+  // The series draws against the axis (every depth axis counts).
+  bool AssociatedToAxis(const ROvedeAxis& axis) const;
+  // XValues for an associated horizontal axis, YValues for an associated vertical one.
+  ROvedeValueList* ValueListOfAxis(const ROvedeAxis& axis) const;
+  // Leaves the custom axis the chart is about to lose.
+  void ForgetCustomAxis(const ROvedeAxis& axis);
+
+  // Pixels of points and values on the resolved axes; 0 (or a value of 0) while the series
+  // has no such axis.
+  int CalcXPos(int valueIndex) const { return CalcXPosValue(GetxValue(valueIndex)); }
+  int CalcYPos(int valueIndex) const { return CalcYPosValue(GetyValue(valueIndex)); }
+  int CalcXPosValue(double value) const;
+  int CalcYPosValue(double value) const;
+  // The pixel of a value on the axis of the mandatory values.
+  int CalcPosValue(double value) const { return yMandatory_ ? CalcYPosValue(value) : CalcXPosValue(value); }
+  int CalcXSizeValue(double value) const;
+  int CalcYSizeValue(double value) const;
+  double XScreenToValue(int pixel) const;
+  double YScreenToValue(int pixel) const;
+  // The point's pixel lies in the chart rectangle, edges included.
+  bool IsPointInChartRect(int valueIndex) const;
+  // Room a series kind needs beyond its points on an axis with an automatic end.
+  virtual void RecalcAxisMargins(const ROvedeAxis&, TRect&) {}
 
   // Depth slots.
   int ZOrder() const { return zOrder_ == -1 ? iZOrder_ : zOrder_; }
@@ -270,8 +302,6 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual bool VisibleAxisRange(double& minimum, double& maximum) const;
   // Whether the axis of the positions runs backwards; false while the series has no axes.
   virtual bool PositionAxisInverted() const;
-  // The axis module resolves the series' axes here; nothing before it exists.
-  virtual void RecalcGetAxis() {}
   virtual void AddSampleValues(int count, bool onlyMandatory);
   virtual void ClearLists();
   virtual void NotifyNewValue(int valueIndex);
@@ -294,6 +324,8 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   std::unique_ptr<TQuilSelected> selected_;
   ROvedeAxis* customHorizAxis_ = nullptr;
   ROvedeAxis* customVertAxis_ = nullptr;
+  ROvedeAxis* getHorizAxis_ = nullptr;
+  ROvedeAxis* getVertAxis_ = nullptr;
   std::string valueFormat_;
   std::string percentFormat_;
   std::string colorSource_;

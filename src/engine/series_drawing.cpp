@@ -5,8 +5,6 @@
 
 namespace quil {
 
-bool ROvedeSeries::VisibleAxisRange(double&, double&) const { return false; }
-
 // With positions sorted ascending, the points inside [minimum, maximum] of the axis, plus the
 // neighbours a kind that draws between points needs.
 void ROvedeSeries::CalcFirstLastVisibleIndex() {
@@ -47,8 +45,6 @@ void ROvedeSeries::DoAfterDrawValues() {
 }
 
 std::optional<std::vector<int>> ROvedeSeries::SortDrawPoints(int, int, bool) { return std::nullopt; }
-
-bool ROvedeSeries::PositionAxisInverted() const { return false; }
 
 bool ROvedeSeries::DrawValuesForward() const {
   const bool forward = !PositionAxisInverted();
