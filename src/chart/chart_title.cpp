@@ -2,99 +2,87 @@
 
 #include <algorithm>
 
-#include "canvas/canvas3d.h"
-#include "canvas/canvas_types.h"
 #include "core/rounding.h"
 #include "panel/quil_panel.h"
 
 namespace quil {
 
-TChartTitle::TChartTitle(bool onTop, std::function<void()> onChange)
-    : onChange_(std::move(onChange)), onTop_(onTop) {
-  auto notify = [this](TPersistent&) {
-    if (onChange_) onChange_();
-  };
-  font_ = std::make_unique<TQuilFont>(notify);
-  font_->InitColor(onTop ? clBlue : clRed);
-  if (!onTop) font_->InitStyle(fsItalic);
-  frame_ = std::make_unique<TQuilPen>(notify);
-  frame_->InitVisible(false);
+const TMetaClass& ROvedeTitle::StaticClass() {
+  using S = ROvedeTitle;
+  static const TMetaClass meta(
+      "ROvedeTitle", &TStringsShape::StaticClass(),
+      TPropertyListBuilder<S>()
+          .Bool("AdjustFrame", &S::AdjustFrame, &S::SetAdjustFrame, true)
+          .Enum("Alignment", AlignmentInfo(), &S::Alignment, &S::SetAlignment, taCenter)
+          .Int("VertMargin", &S::VertMargin, &S::SetVertMargin, 5)
+          .Build());
+  return meta;
 }
 
-TChartTitle::~TChartTitle() = default;
-
-void TChartTitle::SetText(std::vector<std::string> lines) {
-  if (text_ == lines) return;
-  text_ = std::move(lines);
-  if (onChange_) onChange_();
+// The defaults are set before the title joins its panel, so that setting them repaints nothing.
+ROvedeTitle::ROvedeTitle(TCustomQuilPanel* parent) : TStringsShape(nullptr) {
+  SetAlignment(taCenter);
+  InitTextAlignment(taCenter);
+  InitTransparent(true);
+  IDraw2D = true;
+  Font().InitColor(clBlue);
+  SetParent(parent);
 }
 
-void TChartTitle::Assign(const TChartTitle& source) {
-  text_ = source.text_;
-  font_->Assign(*source.font_);
-  frame_->Assign(*source.frame_);
-  alignment_ = source.alignment_;
-  vertMargin_ = source.vertMargin_;
-  left_ = source.left_;
-  top_ = source.top_;
-  visible_ = source.visible_;
-  adjustFrame_ = source.adjustFrame_;
-  customPosition_ = source.customPosition_;
-  if (onChange_) onChange_();
+// Automatic titles are measured afresh on every paint, so they follow text and font changes.
+void ROvedeTitle::DrawTitle(TCustomQuilPanel& panel) {
+  const int pad = FrameHalfWidth();
+  if (CustomPosition())
+    CalcBounds(panel);
+  else
+    PlaceAutomatically(panel, pad);
+  Draw(panel, ShapeBounds, 0, Angle());
+  if (CustomPosition()) return;
+  if (IOnTop)
+    panel.ChartRect.Top = ShapeBounds.Bottom + pad + vertMargin_;
+  else
+    panel.ChartRect.Bottom = ShapeBounds.Top - (pad + vertMargin_);
+  panel.ReCalcWidthHeight();
 }
 
-TPoint TChartTitle::MeasureBox(TCanvas3D& canvas) const {
-  canvas.AssignFont(*font_);
-  int width = 0;
-  for (const std::string& line : text_) width = std::max(width, canvas.TextWidth(line));
-  return {width, static_cast<int>(text_.size()) * canvas.TextHeight("W")};
-}
-
-int TChartTitle::FramePad() const { return frame_->Visible() && frame_->Width() > 1 ? frame_->Width() / 2 : 0; }
-
-void TChartTitle::DrawBox(TCanvas3D& canvas) const {
-  if (frame_->Visible()) {
-    canvas.AssignVisiblePen(*frame_);
-    canvas.Brush().SetStyle(bsClear);
-    canvas.Rectangle(bounds_);
-  }
-  canvas.AssignFont(*font_);
-  canvas.SetBackMode(cbmTransparent);
-  canvas.SetTextAlign(TA_CENTER | TA_TOP);
-  const int lineHeight = canvas.TextHeight("W");
-  const int x = (bounds_.Left + bounds_.Right) / 2;
-  for (std::size_t i = 0; i < text_.size(); ++i)
-    canvas.TextOut(x, bounds_.Top + static_cast<int>(i) * lineHeight, text_[i]);
-  canvas.SetTextAlign(TA_LEFT | TA_TOP);
-}
-
-void TChartTitle::DrawTitle(TCustomQuilPanel& panel) {
-  TCanvas3D& canvas = panel.Canvas();
-  const TPoint size = MeasureBox(canvas);
-  if (customPosition_) {
-    bounds_ = {left_, top_, left_ + size.X, top_ + size.Y};
-    DrawBox(canvas);
+void ROvedeTitle::PlaceAutomatically(TCustomQuilPanel& panel, int pad) {
+  SetAutoSize(true);
+  ShapeBounds = {};
+  CalcBounds(panel);
+  const int width = ShapeBounds.Width();
+  const int height = ShapeBounds.Height();
+  const int margin = panel.FrameSize() + QuilRound(panel.Width() * 0.02);
+  const int top = IOnTop ? panel.ChartRect.Top + pad : panel.ChartRect.Bottom - height - pad;
+  if (!adjustFrame_) {
+    SetAutoSize(false);
+    ShapeBounds = {margin, top, panel.Width() - margin, top + height};
     return;
   }
-  const int pad = FramePad();
-  const int margin = panel.FrameSize() + QuilRound(panel.Width() * 0.02);
-  const int top = onTop_ ? panel.ChartRect.Top + pad : panel.ChartRect.Bottom - size.Y - pad;
   int left = margin;
-  int width = size.X;
-  if (!adjustFrame_) {
-    width = panel.Width() - 2 * margin;
-  } else if (alignment_ == tiaRightJustify) {
-    left = panel.Width() - size.X - margin;
-  } else if (alignment_ == tiaCenter) {
-    left = std::max(margin, panel.ChartXCenter() - size.X / 2);
+  if (Alignment() == taRightJustify)
+    left = panel.Width() - width - margin;
+  else if (Alignment() == taCenter)
+    left = std::max(margin, panel.ChartXCenter() - width / 2);
+  ShapeBounds = {left, top, left + width, top + height};
+}
+
+void ROvedeTitle::Assign(const TPersistent& source) {
+  if (const auto* s = dynamic_cast<const ROvedeTitle*>(&source); s && s != this) {
+    adjustFrame_ = s->adjustFrame_;
+    vertMargin_ = s->vertMargin_;
   }
-  bounds_ = {left, top, left + width, top + size.Y};
-  DrawBox(canvas);
-  if (onTop_)
-    panel.ChartRect.Top = bounds_.Bottom + pad + vertMargin_;
-  else
-    panel.ChartRect.Bottom = bounds_.Top - (pad + vertMargin_);
-  panel.ReCalcWidthHeight();
+  TStringsShape::Assign(source);
+}
+
+const TMetaClass& ROvedeFootTitle::StaticClass() {
+  static const TMetaClass meta("ROvedeFootTitle", &ROvedeTitle::StaticClass());
+  return meta;
+}
+
+ROvedeFootTitle::ROvedeFootTitle(TCustomQuilPanel* parent) : ROvedeTitle(parent) {
+  IOnTop = false;
+  Font().InitColor(clRed);
+  Font().InitStyle(fsItalic);
 }
 
 }  // namespace quil

@@ -18,10 +18,7 @@ const TMetaClass& TCustomChart::StaticClass() {
 TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
   const bool repaint = AutoRepaint();
   SetAutoRepaint(false);
-  auto changed = [this] { Changed(); };
-  leftWall_ = std::make_unique<TChartWall>(cwkLeft, changed);
-  bottomWall_ = std::make_unique<TChartWall>(cwkBottom, changed);
-  backWall_ = std::make_unique<TChartWall>(cwkBack, changed);
+  walls_ = std::make_unique<ROvedeWalls>(*this);
   standardAxes_ = CreateStandardAxes(*this);
   colorPaletteIndex_ = QuilReadIntegerOption("DefaultPalette", 13);
   SetAutoRepaint(repaint);
@@ -29,15 +26,15 @@ TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
 
 TCustomChart::~TCustomChart() = default;
 
-TChartTitle& TCustomChart::TitleAt(int index) {
+ROvedeTitle& TCustomChart::TitleAt(int index) {
   auto& title = titles_.at(static_cast<std::size_t>(index));
-  if (!title) title = std::make_unique<TChartTitle>(index < 2, [this] { Changed(); });
+  if (!title) {
+    if (index < 2)
+      title = std::make_unique<ROvedeTitle>(this);
+    else
+      title = std::make_unique<ROvedeFootTitle>(this);
+  }
   return *title;
-}
-
-TChartWall& TCustomChart::RightWall() {
-  if (!rightWall_) rightWall_ = std::make_unique<TChartWall>(cwkRight, [this] { Changed(); });
-  return *rightWall_;
 }
 
 void TCustomChart::SetColorPaletteIndex(int index) {
@@ -48,9 +45,9 @@ void TCustomChart::SetColorPaletteIndex(int index) {
 }
 
 TColor TCustomChart::GetBackColor() {
-  if (View3DWalls() && backWall_->Visible() && !backWall_->Transparent()) {
-    const TQuilGradient* gradient = backWall_->Brush().GradientOrNull();
-    return gradient && gradient->Visible() ? gradient->StartColor() : backWall_->Color();
+  if (View3DWalls() && walls_->Back().Visible() && !walls_->Back().Transparent()) {
+    const TQuilGradient* gradient = walls_->Back().Brush().GradientOrNull();
+    return gradient && gradient->Visible() ? gradient->StartColor() : walls_->Back().Color();
   }
   const TQuilGradient* gradient = GradientOrNull();
   return gradient && gradient->Visible() ? gradient->StartColor() : Color();
@@ -86,8 +83,8 @@ void TCustomChart::ReadBackColor(TReader& reader) {
   } else {
     color = static_cast<TColor>(reader.ReadInteger());
   }
-  backWall_->SetColor(color);
-  if (Parent() && !HasState(csLoading)) backWall_->Brush().SetStyle(bsSolid);
+  walls_->Back().SetColor(color);
+  if (Parent() && !HasState(csLoading)) walls_->Back().Brush().SetStyle(bsSolid);
 }
 
 void TCustomChart::DefineProperties(TFiler& filer) {

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "chart/chart_title.h"
-#include "chart/chart_wall.h"
+#include "canvas/canvas_types.h"
+#include "chart/chart_walls.h"
 #include "engine/axis_panel.h"
 
 namespace quil {
@@ -22,25 +23,32 @@ class TCustomChart : public TCustomAxisPanel {
   ~TCustomChart() override;
 
   // Titles are created on first access; one never asked for is not drawn.
-  TChartTitle& Title() { return TitleAt(0); }
-  TChartTitle& SubTitle() { return TitleAt(1); }
-  TChartTitle& Foot() { return TitleAt(2); }
-  TChartTitle& SubFoot() { return TitleAt(3); }
-  void SetTitle(const TChartTitle& title) { Title().Assign(title); }
-  void SetSubTitle(const TChartTitle& title) { SubTitle().Assign(title); }
-  void SetFoot(const TChartTitle& title) { Foot().Assign(title); }
-  void SetSubFoot(const TChartTitle& title) { SubFoot().Assign(title); }
+  ROvedeTitle& Title() { return TitleAt(0); }
+  ROvedeTitle& SubTitle() { return TitleAt(1); }
+  ROvedeTitle& Foot() { return TitleAt(2); }
+  ROvedeTitle& SubFoot() { return TitleAt(3); }
+  void SetTitle(const ROvedeTitle& title) { Title().Assign(title); }
+  void SetSubTitle(const ROvedeTitle& title) { SubTitle().Assign(title); }
+  void SetFoot(const ROvedeTitle& title) { Foot().Assign(title); }
+  void SetSubFoot(const ROvedeTitle& title) { SubFoot().Assign(title); }
   // The title at 0 Title, 1 SubTitle, 2 Foot, 3 SubFoot when it exists.
-  const TChartTitle* TitleOrNull(int index) const { return titles_.at(static_cast<std::size_t>(index)).get(); }
+  const ROvedeTitle* TitleOrNull(int index) const { return titles_.at(static_cast<std::size_t>(index)).get(); }
 
-  TChartWall& LeftWall() { return *leftWall_; }
-  TChartWall& BottomWall() { return *bottomWall_; }
-  TChartWall& BackWall() { return *backWall_; }
+  ROvedeWalls& Walls() { return *walls_; }
+  void SetWalls(const ROvedeWalls& walls) { walls_->Assign(walls); }
+  ROvedeLeftWall& LeftWall() { return walls_->Left(); }
+  ROvedeBottomWall& BottomWall() { return walls_->Bottom(); }
+  ROvedeBackWall& BackWall() { return walls_->Back(); }
   // Created on first access, hidden.
-  TChartWall& RightWall();
-  TChartWall* RightWallOrNull() const { return rightWall_.get(); }
+  ROvedeRightWall& RightWall() { return walls_->Right(); }
+  const ROvedeRightWall* RightWallOrNull() const { return walls_->RightOrNull(); }
+  void SetLeftWall(const ROvedeWall& wall) { LeftWall().Assign(wall); }
+  void SetBottomWall(const ROvedeWall& wall) { BottomWall().Assign(wall); }
+  void SetBackWall(const ROvedeWall& wall) { BackWall().Assign(wall); }
+  void SetRightWall(const ROvedeWall& wall) { RightWall().Assign(wall); }
   // The back wall's pen.
-  TQuilPen& Frame() { return backWall_->Pen(); }
+  TQuilPen& Frame() { return walls_->Back().Pen(); }
+  void SetFrame(const TQuilPen& pen) { Frame().Assign(pen); }
 
   int ColorPaletteIndex() const { return colorPaletteIndex_; }
   // Selects one of the palettes the chart knows; an index without a palette is only stored.
@@ -70,17 +78,26 @@ class TCustomChart : public TCustomAxisPanel {
   bool HasActiveSeries(const ROvedeAxis& axis) const;
 
  private:
-  TChartTitle& TitleAt(int index);
+  ROvedeTitle& TitleAt(int index);
   void DrawTitles(bool customPositioned);
   int BottomWallSize() const;
   bool DrawWallFirst(int x);
   bool DrawLeftWallFirst() { return DrawWallFirst(ChartRect.Left); }
   bool DrawRightWallAfter() { return !DrawWallFirst(ChartRect.Right); }
   bool DrawBackWallAfter(int z);
-  bool ShouldDraw(const TChartWall& wall) const { return wall.ShouldDraw(View3DWalls()); }
-  int WallSize(const TChartWall* wall) const { return wall && wall->Visible() ? wall->Size() : 0; }
-  void PrepareWallCanvas(const TChartWall& wall);
-  void DrawWall(TChartWall& wall, const char* entity, const std::function<void()>& draw);
+  bool ShouldDraw(const TCustomChartWall& wall) const { return wall.ShouldDraw(View3DWalls()); }
+  int WallSize(const TCustomChartWall* wall) const { return wall && wall->Visible() ? wall->Size() : 0; }
+  void PrepareWallCanvas(const TCustomChartWall& wall);
+  // Draws a wall in its entity, blended over area (its projected extent) when translucent.
+  void DrawWall(TCustomChartWall& wall, const char* entity, const TRect& area, const std::function<void()>& draw);
+  // The bounding rectangle of a projected box.
+  TRect ProjectedBounds(int left, int right, int top, int bottom, int z0, int z1) const;
+  void DrawBackWallEffects(TCustomChartWall& wall, const TRect& rect, int z);
+  void DrawBackWallShape(TCustomChartWall& wall, TRect rect);
+  void DrawBackWallPicture(TCustomChartWall& wall, TRect rect);
+  // The wall's picture stretched over the plane at pos.
+  void DrawPlanePicture(const TCustomChartWall& wall, const TRect& rect, int pos, TCanvas3DPlane plane);
+  void DrawImageAtDepth(TBackImage& image, const TRect& rect, int z);
   void DrawLeftWall();
   void DrawRightWall();
   void DrawBackWall();
@@ -92,11 +109,8 @@ class TCustomChart : public TCustomAxisPanel {
   bool SeriesUsesAxis(const ROvedeSeries& series, const ROvedeAxis& axis) const;
 
   std::vector<std::unique_ptr<ROvedeAxis>> standardAxes_;
-  std::array<std::unique_ptr<TChartTitle>, 4> titles_;
-  std::unique_ptr<TChartWall> leftWall_;
-  std::unique_ptr<TChartWall> bottomWall_;
-  std::unique_ptr<TChartWall> backWall_;
-  std::unique_ptr<TChartWall> rightWall_;
+  std::array<std::unique_ptr<ROvedeTitle>, 4> titles_;
+  std::unique_ptr<ROvedeWalls> walls_;
   int colorPaletteIndex_ = 0;
 };
 

@@ -14,7 +14,7 @@ const char* const kTitleEntities[] = {"Title", "Subtitle", "Foot", "Subfoot"};
 void TCustomChart::DrawTitles(bool customPositioned) {
   bool entityOpen = false;
   for (int i = 0; i < 4; ++i) {
-    TChartTitle* title = titles_[static_cast<std::size_t>(i)].get();
+    ROvedeTitle* title = titles_[static_cast<std::size_t>(i)].get();
     if (!title || !title->ShouldDraw() || title->CustomPosition() != customPositioned) continue;
     if (!entityOpen) Canvas().BeginEntity("Titles", nullptr, nullptr);
     entityOpen = true;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "canvas/canvas3d.h"
 #include "canvas/quil_blend.h"
 #include "chart/custom_chart.h"
@@ -6,9 +8,9 @@
 namespace quil {
 
 // A hatch in the background colour would vanish: it is drawn black, or white on black.
-void TCustomChart::PrepareWallCanvas(const TChartWall& wall) {
+void TCustomChart::PrepareWallCanvas(const TCustomChartWall& wall) {
   TCanvas3D& canvas = Canvas();
-  canvas.AssignVisiblePen(wall.Pen());
+  canvas.AssignVisiblePen(wall.Frame());
   if (wall.Transparent()) {
     canvas.Brush().SetStyle(bsClear);
     return;
@@ -20,84 +22,109 @@ void TCustomChart::PrepareWallCanvas(const TChartWall& wall) {
   canvas.AssignBrushColor(wall.Brush(), color, back);
 }
 
-void TCustomChart::DrawWall(TChartWall& wall, const char* entity, const std::function<void()>& draw) {
+TRect TCustomChart::ProjectedBounds(int left, int right, int top, int bottom, int z0, int z1) const {
+  TRect bounds{};
+  bool first = true;
+  for (int x : {left, right})
+    for (int y : {top, bottom})
+      for (int z : {z0, z1}) {
+        const TPoint p = Canvas().Calculate3DPosition(x, y, z);
+        if (first) bounds = {p.X, p.Y, p.X, p.Y};
+        bounds = {std::min(bounds.Left, p.X), std::min(bounds.Top, p.Y), std::max(bounds.Right, p.X),
+                  std::max(bounds.Bottom, p.Y)};
+        first = false;
+      }
+  // The frame pen reaches one pixel past the corners.
+  return {bounds.Left, bounds.Top, bounds.Right + 1, bounds.Bottom + 1};
+}
+
+// A canvas that blends per pixel needs no area; the others mix back what the wall covers.
+// A picture without an image can still filter what the wall drew.
+void TCustomChart::DrawWall(TCustomChartWall& wall, const char* entity, const TRect& area,
+                            const std::function<void()>& draw) {
   TCanvas3D& canvas = Canvas();
   canvas.BeginEntity(entity, nullptr, nullptr);
   std::unique_ptr<TQuilBlend> blend;
   const bool blended = !wall.Transparent() && wall.Transparency() > 0;
-  if (blended) blend = canvas.BeginBlending(ChartBounds(), wall.Transparency());
+  if (blended) blend = canvas.BeginBlending(canvas.SupportsAlpha() ? TRect{} : area, wall.Transparency());
   PrepareWallCanvas(wall);
   draw();
-  if (blended) canvas.EndBlending(std::move(blend));
+  if (blended) {
+    const TBackImage* picture = wall.PictureOrNull();
+    if (blend && picture && picture->Empty() && picture->Filters().Count() > 0 && !blend->Rect().IsEmpty()) {
+      TBitmap drawn = canvas.CopyArea(blend->Rect());
+      picture->Filters().ApplyTo(drawn);
+      canvas.PutArea(drawn, blend->Rect().TopLeft());
+    }
+    canvas.EndBlending(std::move(blend));
+  }
   canvas.EndEntity();
 }
 
 void TCustomChart::DrawLeftWall() {
-  TChartWall& wall = *leftWall_;
-  DrawWall(wall, "Left", [&] {
-    int top = 0;
-    int bottom = 0;
-    wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
-    const bool full = Canvas().GetSupportsFullRotation();
+  TCustomChartWall& wall = walls_->Left();
+  int top = 0;
+  int bottom = 0;
+  wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
+  const int x = ChartRect.Left - (Canvas().GetSupportsFullRotation() ? 1 : 0);
+  const int outer = wall.Size() <= 0 ? x : ChartRect.Left - wall.Size();
+  DrawWall(wall, "Left", ProjectedBounds(outer, x, top, bottom, 0, Width3D()), [&] {
     if (wall.Size() <= 0)
-      Canvas().RectangleZ(ChartRect.Left - (full ? 1 : 0), top, bottom, 0, Width3D());
+      Canvas().RectangleZ(x, top, bottom, 0, Width3D());
     else
-      Canvas().Cube(ChartRect.Left - wall.Size(), ChartRect.Left, top, bottom, 0, Width3D(), wall.DarkSides(), 0);
+      Canvas().Cube(outer, ChartRect.Left, top, bottom, 0, Width3D(), wall.DarkSides(), 0);
+    DrawPlanePicture(wall, {0, top, Width3D(), bottom}, ChartRect.Left, cpX);
   });
 }
 
 void TCustomChart::DrawRightWall() {
-  TChartWall& wall = *rightWall_;
-  DrawWall(wall, "Right", [&] {
-    int top = 0;
-    int bottom = 0;
-    wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
-    const bool full = Canvas().GetSupportsFullRotation();
-    if (wall.Size() <= 0) {
-      Canvas().RectangleZ(ChartRect.Right + (full ? 1 : 0), top, bottom, 0, Width3D() + 1);
-    } else {
-      const int depth = Width3D() + (backWall_->Visible() ? backWall_->Size() : 0);
-      Canvas().Cube(ChartRect.Right, ChartRect.Right + wall.Size(), top, bottom, 0, depth, wall.DarkSides(), 0);
-    }
+  TCustomChartWall& wall = walls_->Right();
+  int top = 0;
+  int bottom = 0;
+  wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
+  const int x = ChartRect.Right + (Canvas().GetSupportsFullRotation() ? 1 : 0);
+  const int outer = wall.Size() <= 0 ? x : ChartRect.Right + wall.Size();
+  const int depth =
+      wall.Size() <= 0 ? Width3D() + 1 : Width3D() + (walls_->Back().Visible() ? walls_->Back().Size() : 0);
+  DrawWall(wall, "Right", ProjectedBounds(x, outer, top, bottom, 0, depth), [&] {
+    if (wall.Size() <= 0)
+      Canvas().RectangleZ(x, top, bottom, 0, depth);
+    else
+      Canvas().Cube(ChartRect.Right, outer, top, bottom, 0, depth, wall.DarkSides(), 0);
+    DrawPlanePicture(wall, {0, top, Width3D(), bottom}, ChartRect.Right, cpX);
   });
 }
 
 void TCustomChart::DrawBackWall() {
-  TChartWall& wall = *backWall_;
-  DrawWall(wall, "Back", [&] {
-    int top = 0;
-    int bottom = 0;
-    wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
-    TRect r{ChartRect.Left, top, ChartRect.Right, bottom};
-    const bool full = Canvas().GetSupportsFullRotation();
-    if (!View3D()) {
-      ++r.Right;
-      if (wall.EndPosition() == 100) ++r.Bottom;
-      Canvas().RectangleWithZ(r, full ? 1 : 0);
-      return;
-    }
-    if (wall.Size() > 0 && leftWall_->Visible()) r.Left -= leftWall_->Size();
-    if (wall.Size() <= 0) {
-      Canvas().RectangleWithZ(r, Width3D() + (full ? 1 : 0));
-    } else {
-      const int size = Width3D() < 0 ? -wall.Size() : wall.Size();
-      Canvas().Cube(r.Left, r.Right, r.Top, r.Bottom, Width3D(), Width3D() + size, wall.DarkSides(), 0);
-    }
+  TCustomChartWall& wall = walls_->Back();
+  int top = 0;
+  int bottom = 0;
+  wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
+  const TRect r{ChartRect.Left, top, ChartRect.Right, bottom};
+  const int size = wall.Size() > 0 ? wall.Size() : 1;
+  const TRect area = View3D() ? ProjectedBounds(r.Left - WallSize(&walls_->Left()), r.Right, r.Top, r.Bottom,
+                                                Width3D(), Width3D() + (Width3D() < 0 ? -size : size))
+                              : InflateRect(r, 2, 2);
+  DrawWall(wall, "Back", area, [&] {
+    DrawBackWallShape(wall, r);
+    DrawBackWallPicture(wall, r);
   });
 }
 
 void TCustomChart::DrawBottomWall() {
-  TChartWall& wall = *bottomWall_;
-  DrawWall(wall, "Bottom", [&] {
-    const int y = ChartRect.Bottom + (Canvas().GetSupportsFullRotation() ? 1 : 0);
-    const int z0 = wall.StartPosition() == 0 ? 0 : QuilRound(wall.StartPosition() * Width3D() * 0.01);
-    const int z1 = Width3D() - QuilRound((100 - wall.EndPosition()) * Width3D() * 0.01);
-    int left = ChartRect.Left;
-    if (leftWall_->Visible() && leftWall_->AutoHide() && DrawLeftWallFirst()) left -= leftWall_->Size();
+  TCustomChartWall& wall = walls_->Bottom();
+  const int y = ChartRect.Bottom + (Canvas().GetSupportsFullRotation() ? 1 : 0);
+  const int z0 = wall.StartPosition() == 0 ? 0 : QuilRound(wall.StartPosition() * Width3D() * 0.01);
+  const int z1 = Width3D() - QuilRound((100 - wall.EndPosition()) * Width3D() * 0.01);
+  int left = ChartRect.Left;
+  if (walls_->Left().Visible() && walls_->Left().AutoHide() && DrawLeftWallFirst()) left -= walls_->Left().Size();
+  const int lower = wall.Size() <= 0 ? y : y + wall.Size();
+  DrawWall(wall, "Bottom", ProjectedBounds(left, ChartRect.Right, y, lower, z0, z1), [&] {
     if (wall.Size() <= 0)
       Canvas().RectangleY(left, y, ChartRect.Right, z0, z1);
     else
-      Canvas().Cube(left, ChartRect.Right, y, y + wall.Size(), z0, z1, wall.DarkSides(), 0);
+      Canvas().Cube(left, ChartRect.Right, y, lower, z0, z1, wall.DarkSides(), 0);
+    DrawPlanePicture(wall, {left, z0, ChartRect.Right, z1}, y, cpY);
   });
 }
 
@@ -105,22 +132,23 @@ void TCustomChart::DrawWalls() {
   if (!ActiveSeriesUseAxis()) return;
   TCanvas3D& canvas = Canvas();
   const bool full = canvas.GetSupportsFullRotation();
+  const ROvedeRightWall* right = walls_->RightOrNull();
   canvas.BeginEntity("Walls", nullptr, nullptr);
-  if (View3D() && View3DWalls() && rightWall_ && rightWall_->Visible() && (full || !DrawRightWallAfter()))
-    DrawRightWall();
-  if (View3DWalls() && backWall_->Visible() && (full || !DrawBackWallAfter(Width3D()))) DrawBackWall();
+  if (View3D() && View3DWalls() && right && right->Visible() && (full || !DrawRightWallAfter())) DrawRightWall();
+  if (View3DWalls() && walls_->Back().Visible() && (full || !DrawBackWallAfter(Width3D()))) DrawBackWall();
   if (View3D() && View3DWalls()) {
-    if (leftWall_->Visible() && (full || !DrawLeftWallFirst())) DrawLeftWall();
-    if (bottomWall_->Visible()) DrawBottomWall();
+    if (walls_->Left().Visible() && (full || !DrawLeftWallFirst())) DrawLeftWall();
+    if (walls_->Bottom().Visible()) DrawBottomWall();
   }
   canvas.EndEntity();
 }
 
 // Walls that face the viewer in front of the series cover them.
 void TCustomChart::DrawWallsAfterSeries() {
-  if (DrawRightWallAfter() && rightWall_ && ShouldDraw(*rightWall_)) DrawRightWall();
-  if (DrawLeftWallFirst() && ShouldDraw(*leftWall_)) DrawLeftWall();
-  if (DrawBackWallAfter(Width3D()) && ShouldDraw(*backWall_)) DrawBackWall();
+  const ROvedeRightWall* right = walls_->RightOrNull();
+  if (DrawRightWallAfter() && right && ShouldDraw(*right)) DrawRightWall();
+  if (DrawLeftWallFirst() && ShouldDraw(walls_->Left())) DrawLeftWall();
+  if (DrawBackWallAfter(Width3D()) && ShouldDraw(walls_->Back())) DrawBackWall();
 }
 
 }  // namespace quil

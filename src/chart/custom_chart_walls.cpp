@@ -12,14 +12,14 @@ namespace quil {
 void TCustomChart::CalcWallsRect() {
   CalcSize3DWalls();
   if (!CustomChartRect() && View3D() && View3DOptions().Orthogonal()) {
-    const int back = ActiveSeriesUseAxis() ? backWall_->Size() : 0;
+    const int back = ActiveSeriesUseAxis() ? walls_->Back().Size() : 0;
     const int depth = std::abs(Width3D()) + back;
     if (View3DOptions().OrthoAngle() <= 90) {
       ChartRect.Right -= depth;
-      if (rightWall_ && rightWall_->Visible()) ChartRect.Right -= rightWall_->Size() + 1;
+      if (walls_->RightOrNull() && walls_->RightOrNull()->Visible()) ChartRect.Right -= walls_->RightOrNull()->Size() + 1;
     } else {
       ChartRect.Left += depth;
-      if (leftWall_->Visible()) ChartRect.Left += leftWall_->Size() + 1;
+      if (walls_->Left().Visible()) ChartRect.Left += walls_->Left().Size() + 1;
     }
     ChartRect.Top += std::abs(Height3D()) + back;
   }
@@ -31,25 +31,25 @@ int TCustomChart::CalcWallSize(const ROvedeAxis& axis) const {
   if (!View3D() || !View3DWalls()) return 0;
   switch (Axes().IndexOf(&axis)) {
     case 0:
-      return WallSize(bottomWall_.get());
+      return WallSize(&walls_->Bottom());
     case 2:
-      return WallSize(leftWall_.get());
+      return WallSize(&walls_->Left());
     case 3:
-      return WallSize(rightWall_.get());
+      return WallSize(walls_->RightOrNull());
     default:
-      return WallSize(backWall_.get());
+      return WallSize(&walls_->Back());
   }
 }
 
 int TCustomChart::BottomWallSize() const {
-  return View3D() && View3DWalls() ? WallSize(bottomWall_.get()) : 0;
+  return View3D() && View3DWalls() ? WallSize(&walls_->Bottom()) : 0;
 }
 
 bool TCustomChart::DrawWallFirst(int x) {
   if (Canvas().GetSupportsFullRotation()) return true;
   const int bottom = ChartRect.Bottom + BottomWallSize();
   return QuilCull(Canvas().Calculate3DPosition(x, ChartRect.Top, 0), Canvas().Calculate3DPosition(x, bottom, 0),
-                  Canvas().Calculate3DPosition(x, bottom, backWall_->Size() + Width3D()));
+                  Canvas().Calculate3DPosition(x, bottom, walls_->Back().Size() + Width3D()));
 }
 
 bool TCustomChart::DrawBackWallAfter(int z) {

@@ -4,8 +4,32 @@
 
 namespace quil {
 
+// Titles and the right wall exist only once asked for, and only existing ones are stored; the
+// frame and the walls' shared settings are stored with the back wall and the chart.
 const TMetaClass& ROvede::StaticClass() {
-  static const TMetaClass meta("ROvede", &TCustomChart::StaticClass(), {}, ComponentFactory<ROvede>());
+  using C = ROvede;
+  static const TMetaClass meta(
+      "ROvede", &TCustomChart::StaticClass(),
+      TPropertyListBuilder<C>()
+          .Object("BackWall", &C::BackWall)
+          .Object("BottomWall", &C::BottomWall)
+          .Object("Foot", &C::Foot)
+          .StoredWhen([](const C& c) { return c.TitleOrNull(2) != nullptr; })
+          .Object("Frame", &C::Frame)
+          .StoredWhen([](const C&) { return false; })
+          .Object("LeftWall", &C::LeftWall)
+          .Object("RightWall", &C::RightWall)
+          .StoredWhen([](const C& c) { return c.RightWallOrNull() != nullptr; })
+          .Object("SubFoot", &C::SubFoot)
+          .StoredWhen([](const C& c) { return c.TitleOrNull(3) != nullptr; })
+          .Object("SubTitle", &C::SubTitle)
+          .StoredWhen([](const C& c) { return c.TitleOrNull(1) != nullptr; })
+          .Object("Title", &C::Title)
+          .StoredWhen([](const C& c) { return c.TitleOrNull(0) != nullptr; })
+          .Object("Walls", &C::Walls)
+          .StoredWhen([](const C&) { return false; })
+          .Build(),
+      ComponentFactory<ROvede>());
   return meta;
 }
 

@@ -53,7 +53,7 @@ TEST_F(CustomChartTest, TopTitleIsCentredAtTheChartTopAndTakesItsHeight) {
   const int center = chart.ChartXCenter();
   chart.Title().SetText({"ROvede"});
   chart.Title().DrawTitle(chart);
-  const TRect box = chart.Title().ShapeBounds();
+  const TRect box = chart.Title().ShapeBounds;
   EXPECT_EQ(box.Top, 29);
   EXPECT_GT(box.Width(), 0);
   EXPECT_EQ(box.Left, std::max(1 + 18, center - box.Width() / 2));
@@ -66,25 +66,25 @@ TEST_F(CustomChartTest, WideOrUnadjustedTitlesStartAtTheMargin) {
   SetMarginRect();
   chart.Title().SetText({std::string(300, 'W')});
   chart.Title().DrawTitle(chart);
-  EXPECT_EQ(chart.Title().ShapeBounds().Left, 19) << "never left of the margin";
+  EXPECT_EQ(chart.Title().ShapeBounds.Left, 19) << "never left of the margin";
 
   SetMarginRect();
   chart.Title().SetText({"ROvede"});
   chart.Title().SetAdjustFrame(false);
   chart.Title().DrawTitle(chart);
-  EXPECT_EQ(chart.Title().ShapeBounds().Left, 19);
-  EXPECT_EQ(chart.Title().ShapeBounds().Width(), 913 - 2 * 19);
+  EXPECT_EQ(chart.Title().ShapeBounds.Left, 19);
+  EXPECT_EQ(chart.Title().ShapeBounds.Width(), 913 - 2 * 19);
 }
 
 TEST_F(CustomChartTest, FootTitleSitsAtTheBottomInRedItalics) {
   host->Render();
   SetMarginRect();
-  TChartTitle& foot = chart.Foot();
+  ROvedeTitle& foot = chart.Foot();
   EXPECT_EQ(foot.Font().Color(), clRed);
   EXPECT_TRUE(foot.Font().Style() & fsItalic);
-  foot.SetText({"first", "second"});
+  foot.SetText("first\r\nsecond");
   foot.DrawTitle(chart);
-  const TRect box = foot.ShapeBounds();
+  const TRect box = foot.ShapeBounds;
   EXPECT_EQ(box.Bottom, 677);
   EXPECT_EQ(chart.ChartRect.Bottom, box.Top - 5);
   EXPECT_EQ(chart.ChartRect.Top, 29) << "a foot title leaves the top alone";
@@ -155,7 +155,7 @@ TEST_F(CustomChartTest, OrthoAngleAbove90MovesTheDepthToTheLeft) {
 }
 
 TEST_F(CustomChartTest, EndPosition50CoversTheUpperHalfOfTheLeftWall) {
-  TChartWall& wall = chart.LeftWall();
+  TCustomChartWall& wall = chart.LeftWall();
   wall.SetEndPosition(50);
   int top = 0, bottom = 0;
   wall.CalcPositions({10, 100, 500, 300}, 0, top, bottom);
