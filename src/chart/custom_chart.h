@@ -35,6 +35,14 @@ class TCustomChart : public TCustomAxisPanel {
   const ROvedeTitle* TitleOrNull(int index) const { return titles_.at(static_cast<std::size_t>(index)).get(); }
 
   ROvedeWalls& Walls() { return *walls_; }
+
+  // The six standard axes, first in Axes in this order.
+  ROvedeAxis& BottomAxis() const { return *standardAxes_[0]; }
+  ROvedeAxis& TopAxis() const { return *standardAxes_[1]; }
+  ROvedeAxis& LeftAxis() const { return *standardAxes_[2]; }
+  ROvedeAxis& RightAxis() const { return *standardAxes_[3]; }
+  ROvedeAxis& DepthAxis() const { return *standardAxes_[4]; }
+  ROvedeAxis& DepthTopAxis() const { return *standardAxes_[5]; }
   void SetWalls(const ROvedeWalls& walls) { walls_->Assign(walls); }
   ROvedeLeftWall& LeftWall() { return walls_->Left(); }
   ROvedeBottomWall& BottomWall() { return walls_->Bottom(); }

@@ -1,6 +1,7 @@
 #include "chart/rovede.h"
 
 #include "core/class_registry.h"
+#include "engine/rovede_axis.h"
 
 namespace quil {
 
@@ -12,12 +13,17 @@ const TMetaClass& ROvede::StaticClass() {
       "ROvede", &TCustomChart::StaticClass(),
       TPropertyListBuilder<C>()
           .Object("BackWall", &C::BackWall)
+          .Object("BottomAxis", &C::BottomAxis)
           .Object("BottomWall", &C::BottomWall)
+          .Object("DepthAxis", &C::DepthAxis)
+          .Object("DepthTopAxis", &C::DepthTopAxis)
           .Object("Foot", &C::Foot)
           .StoredWhen([](const C& c) { return c.TitleOrNull(2) != nullptr; })
           .Object("Frame", &C::Frame)
           .StoredWhen([](const C&) { return false; })
+          .Object("LeftAxis", &C::LeftAxis)
           .Object("LeftWall", &C::LeftWall)
+          .Object("RightAxis", &C::RightAxis)
           .Object("RightWall", &C::RightWall)
           .StoredWhen([](const C& c) { return c.RightWallOrNull() != nullptr; })
           .Object("SubFoot", &C::SubFoot)
@@ -26,6 +32,7 @@ const TMetaClass& ROvede::StaticClass() {
           .StoredWhen([](const C& c) { return c.TitleOrNull(1) != nullptr; })
           .Object("Title", &C::Title)
           .StoredWhen([](const C& c) { return c.TitleOrNull(0) != nullptr; })
+          .Object("TopAxis", &C::TopAxis)
           .Object("Walls", &C::Walls)
           .StoredWhen([](const C&) { return false; })
           .Build(),

@@ -110,6 +110,18 @@ TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
       if ((p & 0xFF) > 0x80 && ((p >> 16) & 0xFF) < 0x60) ++bluePixels;
     }
   EXPECT_GT(bluePixels, 20) << "title";
+  // Without points each axis shows the single label "0" at its centre: dark text left of the
+  // left axis and below the bottom axis, with nothing else around it.
+  const auto darkPixels = [&](int left, int top, int right, int bottom) {
+    int count = 0;
+    for (int y = kChartTop + top; y < kChartTop + bottom; ++y)
+      for (int x = kChartLeft + left; x < kChartLeft + right; ++x) count += IsDark(chart.At(x, y));
+    return count;
+  };
+  EXPECT_GT(darkPixels(26, 368, 39, 386), 8) << "left axis label";
+  EXPECT_EQ(darkPixels(26, 300, 39, 366), 0) << "above the left axis label";
+  EXPECT_GT(darkPixels(430, 663, 446, 679), 8) << "bottom axis label";
+  EXPECT_EQ(darkPixels(300, 663, 420, 679), 0) << "beside the bottom axis label";
 
   // The button's frame runs exactly along its 137 x 25 bounds; around it is the window.
   const TPixels button = Button();

@@ -6,6 +6,7 @@
 #include "canvas/font.h"
 #include "chart/rovede.h"
 #include "core/property_path.h"
+#include "engine/rovede_axis.h"
 
 namespace quil {
 namespace {
@@ -61,6 +62,12 @@ TEST_F(ChartPublishedPartsTest, PathsReachTitleAndWallDefaultsThatAreNotStored) 
       {"RightWall.Visible", 0},
       {"RightWall.Color", clSilver},
       {"Walls.Visible", 1},
+      {"BottomAxis.Visible", 1},
+      {"TopAxis.Visible", 1},
+      {"LeftAxis.Axis.Width", 2},
+      {"RightAxis.Grid.Color", 0xC0C0C0},
+      {"DepthAxis.Visible", 0},
+      {"DepthTopAxis.Visible", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
@@ -75,6 +82,9 @@ TEST_F(ChartPublishedPartsTest, ValuesSetThroughPathsReachTheChartsParts) {
   EXPECT_TRUE(Stored("Title.Font.Color"));
   Set("Foot.AdjustFrame", 0);
   EXPECT_FALSE(chart.Foot().AdjustFrame());
+  Set("LeftAxis.Visible", 0);
+  EXPECT_FALSE(chart.LeftAxis().Visible());
+  EXPECT_EQ(&chart.LeftAxis(), &chart.Axes()[2]);
   Set("LeftWall.Size", 6);
   EXPECT_EQ(chart.LeftWall().Size(), 6);
   Set("BackWall.Pen.Visible", 0);
