@@ -37,6 +37,8 @@ class TGtkFormWindow : public IControlHost {
   void ProcessPendingEvents();
   // Closes the window as the user would.
   void Close();
+  // Ends Run as soon as a control has painted once (for measuring start-up to first paint).
+  void SetQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
   bool Closed() const { return window_ == nullptr; }
   // The X window of the top-level window, 0 when there is none.
   unsigned long NativeWindow() const;
@@ -73,6 +75,7 @@ class TGtkFormWindow : public IControlHost {
   std::exception_ptr error_;
   bool running_ = false;
   bool formGone_ = false;
+  bool quitAfterFirstPaint_ = false;
 };
 
 }  // namespace quil

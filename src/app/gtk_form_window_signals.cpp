@@ -64,6 +64,8 @@ gboolean TGtkFormWindow::Signals::OnDraw(GtkWidget*, cairo_t* cr, gpointer data)
     TCairoDeviceContext dc(cr);
     child.control->Paint(dc);
   });
+  // The loop stops after this dispatch, once the frame holding the picture is finished.
+  if (child.window->quitAfterFirstPaint_ && child.window->running_) gtk_main_quit();
   return TRUE;
 }
 

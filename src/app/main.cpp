@@ -1,11 +1,24 @@
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <string_view>
 
 #include "app/gtk_form_window.h"
 #include "app/library_startup.h"
 #include "app/main_form.h"
 #include "app/screen_cursors.h"
 #include "app/toolkit.h"
+
+namespace {
+
+// QUILCHART_EXIT_AFTER_FIRST_PAINT=1 ends the program once the chart has painted, so that
+// start-up to first paint can be measured from outside (time, peak memory).
+bool ExitAfterFirstPaint() {
+  const char* value = std::getenv("QUILCHART_EXIT_AFTER_FIRST_PAINT");
+  return value && std::string_view(value) == "1";
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   if (!quil::InitToolkit(argc, argv)) {
@@ -19,6 +32,7 @@ int main(int argc, char** argv) {
     auto form = quil::CreateMainForm();
     {
       quil::TGtkFormWindow window(*form, *cursors);
+      window.SetQuitAfterFirstPaint(ExitAfterFirstPaint());
       window.Show();
       window.Run();
     }

@@ -7,7 +7,13 @@
 
 namespace quil {
 
-bool InitToolkit(int& argc, char**& argv) { return gtk_init_check(&argc, &argv); }
+bool InitToolkit(int& argc, char**& argv) {
+  // Nothing here draws through OpenGL, yet on X11 the toolkit would load the GL driver at
+  // start only to choose window visuals for it: some 50 MB of resident memory with a software
+  // renderer, more than the whole program otherwise needs. A GDK_GL the user set still wins.
+  g_setenv("GDK_GL", "disable", FALSE);
+  return gtk_init_check(&argc, &argv);
+}
 
 std::unique_ptr<TScreenCursors> CreateScreenCursors() {
   GdkDisplay* display = gdk_display_get_default();

@@ -1,0 +1,159 @@
+#include <benchmark/benchmark.h>
+
+#include <cairo.h>
+
+#include <memory>
+#include <string>
+
+#include "app/library_startup.h"
+#include "app/main_form.h"
+#include "canvas/bitmap.h"
+#include "canvas/canvas_classes.h"
+#include "canvas/device_context.h"
+#include "core/messages.h"
+#include "panel/headless_host.h"
+#include "panel/quil_panel_extended.h"
+
+namespace {
+
+using namespace quil;
+
+constexpr int kWidth = 913;
+constexpr int kHeight = 705;
+
+// The program's main chart, started and built as the program builds it, painted into one
+// destination image that lives as long as the chart, as a window's surface does. Each paint
+// gets its own Cairo context, as each draw request of the window does.
+class TMainChart {
+ public:
+  TMainChart()
+      : form_(CreateMainForm()), chart_(dynamic_cast<TCustomQuilPanelExtended*>(form_->FindComponent("Chart1"))) {
+    if (!chart_) return;
+    host_ = std::make_unique<THeadlessHost>(*chart_);
+    chart_->OnAfterDraw = [this](TCustomQuilPanelExtended&) { ++draws_; };
+  }
+  ~TMainChart() {
+    host_.reset();
+    form_.reset();
+  }
+  TMainChart(const TMainChart&) = delete;
+  TMainChart& operator=(const TMainChart&) = delete;
+
+  TCustomQuilPanelExtended* Chart() const { return chart_; }
+  // How often the chart has drawn its picture (not just shown its buffer again).
+  int Draws() const { return draws_; }
+
+  // Chooses the canvas by class name, carrying the current one's settings over.
+  bool UseCanvas(const std::string& className) {
+    if (chart_->Canvas().ClassName() == className) return true;
+    auto canvas = CreateCanvasByClassName(className);
+    if (!canvas) return false;
+    chart_->SetInternalCanvas(std::move(canvas));
+    return chart_->Canvas().ClassName() == className;
+  }
+
+  void Paint() {
+    cairo_t* cr = cairo_create(destination_.Surface());
+    TCairoDeviceContext dc(cr);
+    chart_->Paint(dc);
+    cairo_destroy(cr);
+  }
+
+  const TBitmap& Destination() const { return destination_; }
+
+ private:
+  // Declared first so that it is torn down last, after the form and its canvases.
+  TLibraryStartup library_;
+  std::unique_ptr<TForm> form_;
+  TCustomQuilPanelExtended* chart_;
+  std::unique_ptr<THeadlessHost> host_;
+  int draws_ = 0;
+  TBitmap destination_{kWidth, kHeight};
+};
+
+// Draws per paint, which tells a real redraw (1) from a buffer shown again (0).
+void ReportDraws(benchmark::State& state, const TMainChart& main, int drawsBefore) {
+  state.counters["draws_per_paint"] =
+      benchmark::Counter(main.Draws() - drawsBefore, benchmark::Counter::kAvgIterations);
+}
+
+// The library's shut-down empties the texts that the other benchmarks measure with.
+void RestoreMessages() { InitializeMessages(); }
+
+bool ReadyOrSkip(benchmark::State& state, TMainChart& main, const std::string& canvasClass) {
+  if (!main.Chart()) {
+    state.SkipWithError("the main form has no Chart1");
+    return false;
+  }
+  if (main.Chart()->Width() != kWidth || main.Chart()->Height() != kHeight) {
+    state.SkipWithError("Chart1 is not 913 x 705");
+    return false;
+  }
+  if (!main.UseCanvas(canvasClass)) {
+    state.SkipWithError(("no canvas class " + canvasClass).c_str());
+    return false;
+  }
+  return true;
+}
+
+// Every iteration marks the chart changed, so the whole picture is drawn into the canvas's
+// buffer and copied to the destination; nothing is re-shown from an earlier paint.
+void FullPaint(benchmark::State& state, const std::string& canvasClass) {
+  {
+    TMainChart main;
+    if (ReadyOrSkip(state, main, canvasClass)) {
+      main.Paint();
+      const int drawsBefore = main.Draws();
+      for (auto _ : state) {
+        main.Chart()->Invalidate();
+        main.Paint();
+        benchmark::DoNotOptimize(main.Destination().Surface());
+      }
+      ReportDraws(state, main, drawsBefore);
+    }
+  }
+  RestoreMessages();
+}
+
+void BM_ChartFullPaint_GDIPlusCanvas(benchmark::State& state) { FullPaint(state, "TGDIPlusCanvas"); }
+BENCHMARK(BM_ChartFullPaint_GDIPlusCanvas)->Unit(benchmark::kMillisecond);
+
+void BM_ChartFullPaint_PlainCanvas(benchmark::State& state) { FullPaint(state, "TQuilCanvas3D"); }
+BENCHMARK(BM_ChartFullPaint_PlainCanvas)->Unit(benchmark::kMillisecond);
+
+// Nothing changed since the last paint: the panel shows its buffer again with one copy.
+void BM_ChartUnchangedRepaint(benchmark::State& state) {
+  {
+    TMainChart main;
+    if (ReadyOrSkip(state, main, "TGDIPlusCanvas")) {
+      main.Paint();
+      const int drawsBefore = main.Draws();
+      for (auto _ : state) {
+        main.Paint();
+        benchmark::DoNotOptimize(main.Destination().Surface());
+      }
+      ReportDraws(state, main, drawsBefore);
+    }
+  }
+  RestoreMessages();
+}
+BENCHMARK(BM_ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);
+
+// The reference for the unchanged repaint: one buffer of the chart's size copied to a
+// destination of the same size with plain Cairo, a fresh context per copy.
+void BM_BareCairoBufferCopy(benchmark::State& state) {
+  TBitmap buffer(kWidth, kHeight);
+  buffer.Fill(0x00C0A080);
+  TBitmap destination(kWidth, kHeight);
+  for (auto _ : state) {
+    cairo_t* cr = cairo_create(destination.Surface());
+    cairo_set_source_surface(cr, buffer.Surface(), 0, 0);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    benchmark::DoNotOptimize(destination.Surface());
+  }
+}
+BENCHMARK(BM_BareCairoBufferCopy)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
