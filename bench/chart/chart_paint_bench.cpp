@@ -32,10 +32,6 @@ class TMainChart {
     host_ = std::make_unique<THeadlessHost>(*chart_);
     chart_->OnAfterDraw = [this](TCustomQuilPanelExtended&) { ++draws_; };
   }
-  ~TMainChart() {
-    host_.reset();
-    form_.reset();
-  }
   TMainChart(const TMainChart&) = delete;
   TMainChart& operator=(const TMainChart&) = delete;
 
@@ -53,16 +49,16 @@ class TMainChart {
   }
 
   void Paint() {
-    cairo_t* cr = cairo_create(destination_.Surface());
-    TCairoDeviceContext dc(cr);
+    const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(destination_.Surface()), cairo_destroy);
+    TCairoDeviceContext dc(cr.get());
     chart_->Paint(dc);
-    cairo_destroy(cr);
   }
 
   const TBitmap& Destination() const { return destination_; }
 
  private:
-  // Declared first so that it is torn down last, after the form and its canvases.
+  // Members go in reverse order: the host, then the form with its canvases, and the
+  // library's global state last.
   TLibraryStartup library_;
   std::unique_ptr<TForm> form_;
   TCustomQuilPanelExtended* chart_;
