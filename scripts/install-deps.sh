@@ -8,7 +8,7 @@ packages=(
   libgtk-3-dev libcairo2-dev libpango1.0-dev libfontconfig-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils libxtst-dev
-  imagemagick
+  imagemagick time
 )
 
 missing=()
