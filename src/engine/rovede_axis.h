@@ -219,6 +219,12 @@ class ROvedeAxis : public TPersistent {
   int IWallSize = 0;
   // The tick positions and labels of the last drawing.
   const TAxisLabels& FrameLabels() const { return frameLabels_; }
+  // Where the labels of the last drawing went, in device pixels, turned and projected as drawn.
+  // Crowded or squeezed axes show what fits: labels that would reach outside the chart's bounds
+  // are left out, and so are labels that would overlap a neighbour in their row (generated
+  // labels are thinned to every n-th, so they stay evenly spaced). With TickOnLabelsOnly the
+  // ticks and grid lines of left-out labels go with them.
+  const std::vector<TRect>& LabelBounds() const { return labelBounds_; }
 
   // Draws the axis with the chart's canvas; CalcPosAxis places the line from ChartRect first.
   void Draw(bool calcPosAxis);
@@ -246,8 +252,19 @@ class ROvedeAxis : public TPersistent {
   void DrawMinorTicks();
   void DrawGrids();
   void DrawGridLine(int pos);
+  // Where one label of FrameLabels goes: the anchor and alignment it is drawn with and the box
+  // it covers in device pixels.
+  struct TLabelPlace {
+    std::size_t Item = 0;
+    int X = 0, Y = 0, Z = 0, Align = 0;
+    TRect Bounds;
+  };
+  std::vector<TLabelPlace> PlaceLabels();
+  TLabelPlace PlaceAxisLabel(int x, int y, int z, const std::string& text);
+  void FitLabels();
+  // With TickOnLabelsOnly a label left out takes its tick along.
+  void DropTicksOfLabels(const std::vector<bool>& dropped);
   void DrawLabels();
-  void DrawAxisLabel(int x, int y, int z, const std::string& text);
   void GenerateLabels();
   void ClearChartLinks();
   int TextHeightW() const;
@@ -275,6 +292,8 @@ class ROvedeAxis : public TPersistent {
   std::unique_ptr<ROvedeAxisTitle> title_;
   std::vector<TAxisItem> items_;
   TAxisLabels frameLabels_;
+  std::vector<TLabelPlace> labelPlaces_;
+  std::vector<TRect> labelBounds_;
 
   bool visible_ = true;
   bool labels_ = true;
