@@ -364,7 +364,7 @@ void ROvedeAxis::FitLabels() {
   const bool uneven = !items_.empty() || pointLabels;
   places = uneven ? GreedilyThinned(places, rows) : EvenlyThinned(places, rows);
 
-  const int alternateShift = alternate && !horizontal_ ? MaxLabelsWidth() : chart_->Canvas().TextHeight("W");
+  const int alternateShift = alternate && !horizontal_ ? MaxLabelsWidth() : TextHeightW();
   for (std::size_t k = 0; k < places.size(); ++k) {
     TLabelPlace place = places[k];
     if (alternate && k % 2 == 0) {
