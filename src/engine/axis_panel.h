@@ -190,6 +190,7 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
 
  private:
   void CalcInvertedRotation();
+  void FitSlotsInChart(int slots);
   void SetSeriesZPositions();
   void PrepareSeriesInParallel();
   void DetachAll();

@@ -48,8 +48,25 @@ void TCustomAxisPanel::CalcSize3DWalls() {
     seriesWidth3D_ = ratio > 1 && !customWidth3D_ ? QuilRound(slot / ratio) : slot;
     seriesHeight3D_ = QuilRound(seriesWidth3D_ * ratio);
   }
+  if (!customWidth3D_) FitSlotsInChart(slots);
   SetHeight3D(slots * seriesHeight3D_);
   if (!customWidth3D_) SetWidth3D(slots * seriesWidth3D_);
+}
+
+// The automatic depth grows with the number of slots; with hundreds of series it would push
+// the whole box off the chart. The slots shrink together, keeping their shape, until the box
+// takes at most two thirds of the chart's width and of its height.
+void TCustomAxisPanel::FitSlotsInChart(int slots) {
+  const double width = static_cast<double>(slots) * seriesWidth3D_;
+  const double height = static_cast<double>(slots) * seriesHeight3D_;
+  const double maxWidth = std::max(0, ChartWidth()) * 2 / 3.0;
+  const double maxHeight = std::max(0, ChartHeight()) * 2 / 3.0;
+  double scale = 1;
+  if (width > maxWidth) scale = std::min(scale, maxWidth / width);
+  if (height > maxHeight) scale = std::min(scale, maxHeight / height);
+  if (scale == 1) return;
+  seriesWidth3D_ = static_cast<int>(seriesWidth3D_ * scale);
+  seriesHeight3D_ = static_cast<int>(seriesHeight3D_ * scale);
 }
 
 }  // namespace quil

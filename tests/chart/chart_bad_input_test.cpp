@@ -333,10 +333,9 @@ TEST_F(ChartBadInputTest, ThreeHundredSeriesIn3D) {
   EXPECT_LT(Depth().LabelBounds().size(), 100u) << "300 titles cannot all fit apart";
 }
 
-// The box is as deep as its slots together, and 300 slots of the default depth are several
-// times the chart's width: the chart rectangle is pushed out of the picture and nothing of the
-// chart is drawn. Enabled once the depth of the box is kept within the chart.
-TEST_F(ChartBadInputTest, DISABLED_ThreeHundredSeriesKeepTheBoxInsideTheChart) {
+// 300 slots of the default depth would be several times the chart's width and push the chart
+// rectangle out of the picture; the slots shrink so that the box stays within the chart.
+TEST_F(ChartBadInputTest, ThreeHundredSeriesKeepTheBoxInsideTheChart) {
   Depth().SetVisible(true);
   for (int i = 0; i < 300; ++i) AddPoints({{0, double(i)}, {1, double(i + 1)}});
   Render(913, 705);
@@ -347,6 +346,8 @@ TEST_F(ChartBadInputTest, DISABLED_ThreeHundredSeriesKeepTheBoxInsideTheChart) {
   EXPECT_GE(chart.ChartRect.Top, bounds.Top);
   EXPECT_LE(chart.ChartRect.Bottom, bounds.Bottom);
   EXPECT_LT(chart.Width3D(), chart.ChartBounds().Width());
+  EXPECT_GT(chart.ChartRect.Height(), 150);
+  EXPECT_GT(chart.ChartRect.Width(), 200);
 }
 
 TEST_F(ChartBadInputTest, ThreeHundredDeepSeriesIn3D) {

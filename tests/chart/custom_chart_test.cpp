@@ -119,6 +119,18 @@ TEST_F(CustomChartTest, DepthFollowsChart3DPercentPerSlot) {
   }
 }
 
+TEST_F(CustomChartTest, ManySlotsShrinkSoTheBoxStaysWithinTheChart) {
+  chart.SetChart3DPercent(100);
+  SetMarginRect();
+  chart.SetMaxZOrder(9);
+  chart.CalcSize3DWalls();
+  EXPECT_LE(chart.Width3D(), chart.ChartWidth() * 2 / 3);
+  EXPECT_LE(chart.Height3D(), chart.ChartHeight() * 2 / 3);
+  EXPECT_GT(chart.Height3D(), chart.ChartHeight() / 2) << "shrunk no more than needed";
+  EXPECT_EQ(chart.SeriesWidth3D(), chart.SeriesHeight3D()) << "the slots keep their shape";
+  EXPECT_EQ(chart.Width3D(), 10 * chart.SeriesWidth3D());
+}
+
 TEST_F(CustomChartTest, FixedDepthAndSteepOrthoAngleKeepTheBoxConsistent) {
   SetMarginRect();
   chart.SetMaxZOrder(1);
