@@ -4,6 +4,7 @@
 #include "canvas/quil_blend.h"
 #include "chart/custom_chart.h"
 #include "core/rounding.h"
+#include "engine/rovede_axis.h"
 
 namespace quil {
 
@@ -139,16 +140,32 @@ void TCustomChart::DrawWalls() {
   if (View3D() && View3DWalls()) {
     if (walls_->Left().Visible() && (full || !DrawLeftWallFirst())) DrawLeftWall();
     if (walls_->Bottom().Visible()) DrawBottomWall();
+    // Seen from below, the floor hides the series, but the axes along it must still show.
+    if (!full && DrawBackWallAfter(0)) {
+      for (ROvedeAxis* axis : {&TopAxis(), &BottomAxis()})
+        if (axis->IsVisible()) axis->Draw(true);
+    }
   }
   canvas.EndEntity();
 }
 
 // Walls that face the viewer in front of the series cover them.
+// The axis on such a wall is drawn again over it; its grid on the back wall stays as it was.
 void TCustomChart::DrawWallsAfterSeries() {
   const ROvedeRightWall* right = walls_->RightOrNull();
-  if (DrawRightWallAfter() && right && ShouldDraw(*right)) DrawRightWall();
-  if (DrawLeftWallFirst() && ShouldDraw(walls_->Left())) DrawLeftWall();
-  if (DrawBackWallAfter(Width3D()) && ShouldDraw(walls_->Back())) DrawBackWall();
+  if (DrawRightWallAfter()) {
+    if (right && ShouldDraw(*right)) DrawRightWall();
+    if (RightAxis().IsVisible()) RightAxis().DrawWithoutBackGrid();
+  }
+  if (DrawLeftWallFirst()) {
+    if (ShouldDraw(walls_->Left())) DrawLeftWall();
+    if (LeftAxis().IsVisible()) LeftAxis().DrawWithoutBackGrid();
+  }
+  if (DrawBackWallAfter(Width3D())) {
+    for (ROvedeAxis* axis : {&TopAxis(), &BottomAxis()})
+      if (axis->IsVisible()) axis->DrawBackGrid();
+    if (ShouldDraw(walls_->Back())) DrawBackWall();
+  }
 }
 
 }  // namespace quil

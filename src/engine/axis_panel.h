@@ -89,6 +89,8 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeAxes& Axes() { return axes_; }
   const ROvedeAxes& Axes() const { return axes_; }
   void RemoveAxis(ROvedeAxis& axis);
+  // The thickness of the wall on the axis' side, which the axis keeps clear of.
+  int AxisWallSize(const ROvedeAxis& axis) const { return CalcWallSize(axis); }
   // The first active series drawn against the axis, else the first one drawn against it at
   // all, else none.
   ROvedeSeries* GetAxisSeries(const ROvedeAxis& axis) const;

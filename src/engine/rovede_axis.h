@@ -60,8 +60,6 @@ class ROvedeAxis : public TPersistent {
   void SetIsVisible(bool value) { isVisible_ = value; }
   bool ResizeChart() const { return resizeChart_; }
   void SetResizeChart(bool value) { resizeChart_ = value; }
-  // The chart's wall thickness on this axis' side; 0 when the chart gives none.
-  std::function<int(const ROvedeAxis&)> OnCalcWallSize;
   // Called before the grid is drawn.
   std::function<void(ROvedeAxis&)> OnDrawGrids;
 
@@ -228,6 +226,12 @@ class ROvedeAxis : public TPersistent {
 
   // Draws the axis with the chart's canvas; CalcPosAxis places the line from ChartRect first.
   void Draw(bool calcPosAxis);
+  // Draws the axis again over a wall drawn after the series, leaving out the grid lines on the
+  // back wall, which that wall does not cover.
+  void DrawWithoutBackGrid();
+  // Draws the grid of the last drawing again, before a back wall drawn after the series: only
+  // the lines on the back wall, not their parts running in depth.
+  void DrawBackGrid();
 
   void Assign(const TPersistent& source) override;
   void DefineProperties(TFiler& filer) override;
@@ -292,6 +296,8 @@ class ROvedeAxis : public TPersistent {
   std::unique_ptr<ROvedeAxisTitle> title_;
   std::vector<TAxisItem> items_;
   TAxisLabels frameLabels_;
+  bool hideBackGrid_ = false;
+  bool hideSideGrid_ = false;
   std::vector<TLabelPlace> labelPlaces_;
   std::vector<TRect> labelBounds_;
 

@@ -112,6 +112,19 @@ void ROvedeAxis::Draw(bool calcPosAxis) {
   canvas.EndEntity();
 }
 
+void ROvedeAxis::DrawWithoutBackGrid() {
+  hideBackGrid_ = true;
+  Draw(true);
+  hideBackGrid_ = false;
+}
+
+void ROvedeAxis::DrawBackGrid() {
+  if (!chart_) return;
+  hideSideGrid_ = true;
+  DrawGrids();
+  hideSideGrid_ = false;
+}
+
 // Fixed items replace the generated labels.
 void ROvedeAxis::GenerateLabels() {
   frameLabels_.Clear();
@@ -159,7 +172,7 @@ void ROvedeAxis::DrawTicksGrid() {
   TCanvas3D& canvas = chart_->Canvas();
   canvas.Brush().SetStyle(bsClear);
   canvas.SetBackMode(cbmTransparent);
-  IWallSize = OnCalcWallSize ? OnCalcWallSize(*this) : 0;
+  IWallSize = chart_->AxisWallSize(*this);
   if (axisPen_->Visible()) {
     canvas.AssignVisiblePen(*axisPen_);
     DrawLineSegment(IStartPos(), IEndPos());
@@ -269,11 +282,13 @@ void ROvedeAxis::DrawGridLine(int pos) {
   }
   const bool behind3D = chart_->View3D() && chart_->AxisBehind();
   const int depth = behind3D ? chart_->Width3D() : 0;
-  if (horizontal_)
-    canvas.VertLine3D(pos, r.Top + 1, r.Bottom, depth);
-  else
-    canvas.HorizLine3D(r.Left + 1, r.Right, pos, depth);
-  if (!behind3D) return;
+  if (!hideBackGrid_) {
+    if (horizontal_)
+      canvas.VertLine3D(pos, r.Top + 1, r.Bottom, depth);
+    else
+      canvas.HorizLine3D(r.Left + 1, r.Right, pos, depth);
+  }
+  if (!behind3D || hideSideGrid_) return;
   const int gridZ = QuilRound(grid_->ZPosition() * 0.01 * chart_->Width3D());
   if (gridZ == chart_->Width3D()) return;
   if (horizontal_)

@@ -155,7 +155,7 @@ void ROvedeAxis::CalcRect(TRect& rect, bool resizeChart) {
     InflateAxisRect(rect, SizeLabels());
     PosLabels = InflateAxisPos(GetRectangleEdge(rect), gap);
   }
-  const int wallSize = OnCalcWallSize ? OnCalcWallSize(*this) : 0;
+  const int wallSize = chart_ ? chart_->AxisWallSize(*this) : 0;
   if (const int ticks = wallSize + SizeTickAxis(true); ticks > 0) InflateAxisRect(rect, ticks);
   PosTitle = ApplyPosition(PosTitle, rect);
   PosLabels = ApplyPosition(PosLabels, rect);

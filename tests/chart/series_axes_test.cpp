@@ -314,5 +314,38 @@ TEST_F(SeriesAxesTest, CrowdedPointLabelsKeepClearOfEachOther) {
   EXPECT_EQ(Axis("Bottom").FrameLabels().Items.size(), 400u);
 }
 
+TEST_F(SeriesAxesTest, AWallWithThicknessPushesItsAxisOutwards) {
+  AddDots({{0, 0}, {10, 100}});
+  host->Render();
+  const int flatLeft = chart.ChartRect.Left;
+  const int flatBottom = chart.ChartRect.Bottom;
+  chart.LeftWall().SetSize(10);
+  chart.BottomWall().SetSize(7);
+  host->Render();
+  EXPECT_EQ(chart.ChartRect.Left, flatLeft + 10);
+  EXPECT_EQ(chart.ChartRect.Bottom, flatBottom - 7);
+  EXPECT_EQ(chart.LeftAxis().IWallSize, 10);
+}
+
+// Seen from the left (ortho angle above 90) the left wall stands in front of the series: it
+// is drawn after them and its axis is drawn again over it.
+TEST_F(SeriesAxesTest, AWallDrawnAfterTheSeriesCoversThemAndKeepsItsAxis) {
+  chart.View3DOptions().SetOrthoAngle(135);
+  chart.SetChart3DPercent(60);
+  TDotSeries& back = AddDots({{0, 50}, {10, 60}});
+  AddDots({{0, 0}, {10, 100}});
+  const TBitmap& image = host->Render();
+  image.SaveToPNGFile(std::string(QUIL_TEST_OUTPUT_DIR) + "/chart_left_wall_in_front.png");
+  ASSERT_GT(back.StartZ(), 0) << "the first series lies behind the front";
+  // The first point of the series behind the front sits on the left wall's plane, under the
+  // wall drawn after it.
+  const TPoint p = chart.Canvas().Calculate3DPosition(back.CalcXPos(0), back.CalcYPos(0), back.StartZ());
+  for (int dx = -2; dx <= 2; ++dx) EXPECT_NE(image.Pixel(p.X + dx, p.Y), clRed) << dx;
+  const TRect& r = chart.ChartRect;
+  int axisPixels = 0;
+  for (int y = r.Top + 5; y < r.Bottom - 5; ++y) axisPixels += image.Pixel(chart.LeftAxis().PosAxis - 1, y) == clBlack;
+  EXPECT_GT(axisPixels, (r.Bottom - r.Top) / 2) << "the left axis line over the wall";
+}
+
 }  // namespace
 }  // namespace quil
