@@ -65,13 +65,7 @@ class MainWindowTest : public ::testing::Test {
   TPixels Button() const { return x_.Capture(window_, kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight); }
 
   // The exit status once the program has ended within the time, nullopt if it still runs.
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) {
-    int status = 0;
-    const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, timeout);
-    if (!ended) return std::nullopt;
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) { return quil::testing::WaitForExit(pid_, timeout); }
 
   // Waits until the button's picture differs from (or, with same, equals) a given one.
   bool WaitForButton(const TPixels& reference, bool same) {

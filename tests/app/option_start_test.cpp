@@ -57,13 +57,7 @@ class OptionStartTest : public ::testing::Test {
     }
   }
 
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) {
-    int status = 0;
-    const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, timeout);
-    if (!ended) return std::nullopt;
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) { return quil::testing::WaitForExit(pid_, timeout); }
 
   std::string Errors() const {
     std::ifstream in(errors_);

@@ -53,13 +53,7 @@ class ProgramStartTest : public ::testing::Test {
     pid_ = -1;
   }
 
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) {
-    int status = 0;
-    const bool ended = WaitUntil([&] { return waitpid(pid_, &status, WNOHANG) == pid_; }, timeout);
-    if (!ended) return std::nullopt;
-    pid_ = -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  }
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) { return quil::testing::WaitForExit(pid_, timeout); }
 
   // The main window once the chart in it has painted its white top-left bevel corner.
   Window PaintedWindow() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <X11/Xlib.h>
+#include <sys/types.h>
 
 #include <chrono>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,5 +63,9 @@ class TXSession {
 
 // Polls until the condition holds or the time is up; answers the last result.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout);
+
+// The exit status of the child process once it has ended within the time (128 + the signal
+// for one killed by a signal), nullopt while it still runs. An ended child's pid becomes -1.
+std::optional<int> WaitForExit(pid_t& pid, std::chrono::milliseconds timeout);
 
 }  // namespace quil::testing
