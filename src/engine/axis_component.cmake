@@ -4,6 +4,7 @@ target_sources(chart_core PRIVATE
   axis_title.cpp
   rovede_axis.cpp
   rovede_axis_draw.cpp
+  rovede_axis_labels_draw.cpp
   rovede_axis_layout.cpp
   rovede_axis_pen.cpp
   rovede_axis_properties.cpp

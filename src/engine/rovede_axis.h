@@ -24,6 +24,9 @@ class TAxisCanvasMeasurer;
 
 enum TAxisLabelAlign : uint8_t { alDefault, alOpposite, alCenter };
 
+// An angle in whole degrees brought into 0..359.
+inline int NormalDegrees(int angle) { return ((angle % 360) + 360) % 360; }
+
 // One label the program fixed: shown instead of the generated ones while any is present.
 struct TAxisItem {
   double Value = 0;
