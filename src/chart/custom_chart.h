@@ -114,8 +114,6 @@ class TCustomChart : public TCustomAxisPanel {
   void ReadBackColor(TReader& reader);
   void Changed() { Invalidate(); }
 
-  bool SeriesUsesAxis(const ROvedeSeries& series, const ROvedeAxis& axis) const;
-
   std::vector<std::unique_ptr<ROvedeAxis>> standardAxes_;
   std::array<std::unique_ptr<ROvedeTitle>, 4> titles_;
   std::unique_ptr<ROvedeWalls> walls_;

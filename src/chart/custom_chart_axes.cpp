@@ -6,28 +6,13 @@
 
 namespace quil {
 
-bool TCustomChart::SeriesUsesAxis(const ROvedeSeries& series, const ROvedeAxis& axis) const {
-  switch (Axes().IndexOf(&axis)) {
-    case 0:
-      return series.HorizAxis() == aBottomAxis || series.HorizAxis() == aBothHorizAxis;
-    case 1:
-      return series.HorizAxis() == aTopAxis || series.HorizAxis() == aBothHorizAxis;
-    case 2:
-      return series.VertAxis() == aLeftAxis || series.VertAxis() == aBothVertAxis;
-    case 3:
-      return series.VertAxis() == aRightAxis || series.VertAxis() == aBothVertAxis;
-    default:
-      return series.CustomHorizAxis() == &axis || series.CustomVertAxis() == &axis;
-  }
-}
-
 bool TCustomChart::HasActiveSeries(const ROvedeAxis& axis) const {
   bool anyActive = false;
   for (const ROvedeSeries* series : SeriesList().Items()) {
     if (!series->Active()) continue;
     anyActive = true;
     if (!series->UseAxis()) return false;
-    if (SeriesUsesAxis(*series, axis)) return true;
+    if (series->AssociatedToAxis(axis)) return true;
   }
   return !anyActive;
 }

@@ -12,17 +12,13 @@
 
 namespace quil {
 
-bool TAxisChartSeriesSource::IsAssociated(const ROvedeAxis& axis, const ROvedeSeries& series) {
-  return series.AssociatedToAxis(axis);
-}
-
 const ROvedeSeries* TAxisChartSeriesSource::ActiveAt(int index) const {
   const TCustomAxisPanel* chart = axis_.ParentChart();
   if (!chart) return nullptr;
   int found = 0;
   for (int i = 0; i < chart->SeriesCount(); ++i) {
     const ROvedeSeries& series = chart->Series(i);
-    if (!series.Active() || !IsAssociated(axis_, series)) continue;
+    if (!series.Active() || !series.AssociatedToAxis(axis_)) continue;
     if (found++ == index) return &series;
   }
   return nullptr;

@@ -22,9 +22,6 @@ class TAxisChartSeriesSource : public IAxisSeriesSource {
   std::string SeriesTitle(int seriesIndex) const override;
   std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle style) const override;
 
-  // Whether the series draws against this axis.
-  static bool IsAssociated(const ROvedeAxis& axis, const ROvedeSeries& series);
-
  private:
   double Extreme(bool maximum) const;
   const ROvedeSeries* ActiveAt(int index) const;

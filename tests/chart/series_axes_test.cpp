@@ -116,6 +116,20 @@ TEST_F(SeriesAxesTest, AssociationAndValueListsFollowTheResolvedAxes) {
   EXPECT_EQ(s.AxisLabelStyle(Axis("Left")), talValue);
 }
 
+// An axis is shown when an active series draws against it, by the same rule the series uses.
+TEST_F(SeriesAxesTest, TheAxesShownAreTheOnesTheSeriesDrawAgainst) {
+  TDotSeries& s = AddDots({{0, 0}, {1, 1}});
+  s.SetHorizAxis(aTopAxis);
+  host->Render();
+  EXPECT_TRUE(chart.TopAxis().IsVisible());
+  EXPECT_FALSE(chart.BottomAxis().IsVisible());
+  // A custom choice without a custom axis draws against the bottom axis, which then shows.
+  s.SetHorizAxis(aCustomHorizAxis);
+  host->Render();
+  EXPECT_TRUE(chart.BottomAxis().IsVisible());
+  EXPECT_FALSE(chart.TopAxis().IsVisible());
+}
+
 TEST_F(SeriesAxesTest, GetAxisSeriesPrefersAnActiveSeries) {
   TDotSeries& hidden = AddDots({});
   TDotSeries& shown = AddDots({});
