@@ -96,8 +96,10 @@ class TCustomChart : public TCustomAxisPanel {
   bool ShouldDraw(const TCustomChartWall& wall) const { return wall.ShouldDraw(View3DWalls()); }
   int WallSize(const TCustomChartWall* wall) const { return wall && wall->Visible() ? wall->Size() : 0; }
   void PrepareWallCanvas(const TCustomChartWall& wall);
-  // Draws a wall in its entity, blended over area (its projected extent) when translucent.
-  void DrawWall(TCustomChartWall& wall, const char* entity, const TRect& area, const std::function<void()>& draw);
+  // Draws a wall in its entity, blended when translucent; area gives the screen rectangle the
+  // wall covers, asked for only when a canvas without alpha blends it.
+  void DrawWall(TCustomChartWall& wall, const char* entity, const std::function<TRect()>& area,
+                const std::function<void()>& draw);
   // The bounding rectangle of a projected box.
   TRect ProjectedBounds(int left, int right, int top, int bottom, int z0, int z1) const;
   void DrawBackWallEffects(TCustomChartWall& wall, const TRect& rect, int z);
@@ -106,6 +108,7 @@ class TCustomChart : public TCustomAxisPanel {
   // The wall's picture stretched over the plane at pos.
   void DrawPlanePicture(const TCustomChartWall& wall, const TRect& rect, int pos, TCanvas3DPlane plane);
   void DrawImageAtDepth(TBackImage& image, const TRect& rect, int z);
+  void StretchPicture(const TBackImage& image, const TRect& rect, int pos, TCanvas3DPlane plane);
   void DrawLeftWall();
   void DrawRightWall();
   void DrawBackWall();

@@ -41,13 +41,13 @@ TRect TCustomChart::ProjectedBounds(int left, int right, int top, int bottom, in
 
 // A canvas that blends per pixel needs no area; the others mix back what the wall covers.
 // A picture without an image can still filter what the wall drew.
-void TCustomChart::DrawWall(TCustomChartWall& wall, const char* entity, const TRect& area,
+void TCustomChart::DrawWall(TCustomChartWall& wall, const char* entity, const std::function<TRect()>& area,
                             const std::function<void()>& draw) {
   TCanvas3D& canvas = Canvas();
   canvas.BeginEntity(entity, nullptr, nullptr);
   std::unique_ptr<TQuilBlend> blend;
   const bool blended = !wall.Transparent() && wall.Transparency() > 0;
-  if (blended) blend = canvas.BeginBlending(canvas.SupportsAlpha() ? TRect{} : area, wall.Transparency());
+  if (blended) blend = canvas.BeginBlending(canvas.SupportsAlpha() ? TRect{} : area(), wall.Transparency());
   PrepareWallCanvas(wall);
   draw();
   if (blended) {
@@ -69,7 +69,7 @@ void TCustomChart::DrawLeftWall() {
   wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
   const int x = ChartRect.Left - (Canvas().GetSupportsFullRotation() ? 1 : 0);
   const int outer = wall.Size() <= 0 ? x : ChartRect.Left - wall.Size();
-  DrawWall(wall, "Left", ProjectedBounds(outer, x, top, bottom, 0, Width3D()), [&] {
+  DrawWall(wall, "Left", [&] { return ProjectedBounds(outer, x, top, bottom, 0, Width3D()); }, [&] {
     if (wall.Size() <= 0)
       Canvas().RectangleZ(x, top, bottom, 0, Width3D());
     else
@@ -87,7 +87,7 @@ void TCustomChart::DrawRightWall() {
   const int outer = wall.Size() <= 0 ? x : ChartRect.Right + wall.Size();
   const int depth =
       wall.Size() <= 0 ? Width3D() + 1 : Width3D() + (walls_->Back().Visible() ? walls_->Back().Size() : 0);
-  DrawWall(wall, "Right", ProjectedBounds(x, outer, top, bottom, 0, depth), [&] {
+  DrawWall(wall, "Right", [&] { return ProjectedBounds(x, outer, top, bottom, 0, depth); }, [&] {
     if (wall.Size() <= 0)
       Canvas().RectangleZ(x, top, bottom, 0, depth);
     else
@@ -102,10 +102,12 @@ void TCustomChart::DrawBackWall() {
   int bottom = 0;
   wall.CalcPositions(ChartRect, BottomWallSize(), top, bottom);
   const TRect r{ChartRect.Left, top, ChartRect.Right, bottom};
-  const int size = wall.Size() > 0 ? wall.Size() : 1;
-  const TRect area = View3D() ? ProjectedBounds(r.Left - WallSize(&walls_->Left()), r.Right, r.Top, r.Bottom,
-                                                Width3D(), Width3D() + (Width3D() < 0 ? -size : size))
-                              : InflateRect(r, 2, 2);
+  const auto area = [&] {
+    if (!View3D()) return InflateRect(r, 2, 2);
+    const int size = wall.Size() > 0 ? wall.Size() : 1;
+    return ProjectedBounds(r.Left - WallSize(&walls_->Left()), r.Right, r.Top, r.Bottom, Width3D(),
+                           Width3D() + (Width3D() < 0 ? -size : size));
+  };
   DrawWall(wall, "Back", area, [&] {
     DrawBackWallShape(wall, r);
     DrawBackWallPicture(wall, r);
@@ -120,7 +122,7 @@ void TCustomChart::DrawBottomWall() {
   int left = ChartRect.Left;
   if (walls_->Left().Visible() && walls_->Left().AutoHide() && DrawLeftWallFirst()) left -= walls_->Left().Size();
   const int lower = wall.Size() <= 0 ? y : y + wall.Size();
-  DrawWall(wall, "Bottom", ProjectedBounds(left, ChartRect.Right, y, lower, z0, z1), [&] {
+  DrawWall(wall, "Bottom", [&] { return ProjectedBounds(left, ChartRect.Right, y, lower, z0, z1); }, [&] {
     if (wall.Size() <= 0)
       Canvas().RectangleY(left, y, ChartRect.Right, z0, z1);
     else

@@ -80,8 +80,11 @@ void TCustomChart::DrawBackWallPicture(TCustomChartWall& wall, TRect rect) {
 }
 
 void TCustomChart::DrawPlanePicture(const TCustomChartWall& wall, const TRect& rect, int pos, TCanvas3DPlane plane) {
-  if (!wall.HasValidPicture()) return;
-  const TBackImage& image = *wall.PictureOrNull();
+  if (wall.HasValidPicture()) StretchPicture(*wall.PictureOrNull(), rect, pos, plane);
+}
+
+// In the image's own resampling quality, which the canvas gets back afterwards.
+void TCustomChart::StretchPicture(const TBackImage& image, const TRect& rect, int pos, TCanvas3DPlane plane) {
   TCanvas3D& canvas = Canvas();
   const TCanvasStretchQuality oldQuality = canvas.StretchDrawQuality();
   canvas.SetStretchDrawQuality(image.DrawQuality());
@@ -92,15 +95,10 @@ void TCustomChart::DrawPlanePicture(const TCustomChartWall& wall, const TRect& r
 // Stretched pictures follow the plane at depth z; the other modes keep their pixel size on
 // the projected rectangle.
 void TCustomChart::DrawImageAtDepth(TBackImage& image, const TRect& rect, int z) {
-  TCanvas3D& canvas = Canvas();
-  if (image.Mode() != pbmStretch) {
-    DrawBackImage(image, canvas.RectFromRectZ(rect, z));
-    return;
-  }
-  const TCanvasStretchQuality oldQuality = canvas.StretchDrawQuality();
-  canvas.SetStretchDrawQuality(image.DrawQuality());
-  canvas.StretchDraw(rect, image.Filtered(), z, cpZ);
-  canvas.SetStretchDrawQuality(oldQuality);
+  if (image.Mode() != pbmStretch)
+    DrawBackImage(image, Canvas().RectFromRectZ(rect, z));
+  else
+    StretchPicture(image, rect, z, cpZ);
 }
 
 }  // namespace quil
