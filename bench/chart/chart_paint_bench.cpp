@@ -73,9 +73,6 @@ void ReportDraws(benchmark::State& state, const TMainChart& main, int drawsBefor
       benchmark::Counter(main.Draws() - drawsBefore, benchmark::Counter::kAvgIterations);
 }
 
-// The library's shut-down empties the texts that the other benchmarks measure with.
-void RestoreMessages() { InitializeMessages(); }
-
 bool ReadyOrSkip(benchmark::State& state, TMainChart& main, const std::string& canvasClass) {
   if (!main.Chart()) {
     state.SkipWithError("the main form has no Chart1");
@@ -92,47 +89,34 @@ bool ReadyOrSkip(benchmark::State& state, TMainChart& main, const std::string& c
   return true;
 }
 
-// Every iteration marks the chart changed, so the whole picture is drawn into the canvas's
-// buffer and copied to the destination; nothing is re-shown from an earlier paint.
-void FullPaint(benchmark::State& state, const std::string& canvasClass) {
+// Paints the main chart on every iteration. With changed, each iteration first marks the chart
+// changed, so the whole picture is drawn into the canvas's buffer and copied out; without, the
+// panel only shows its buffer again.
+void PaintLoop(benchmark::State& state, const std::string& canvasClass, bool changed) {
   {
     TMainChart main;
     if (ReadyOrSkip(state, main, canvasClass)) {
       main.Paint();
       const int drawsBefore = main.Draws();
       for (auto _ : state) {
-        main.Chart()->Invalidate();
+        if (changed) main.Chart()->Invalidate();
         main.Paint();
         benchmark::DoNotOptimize(main.Destination().Surface());
       }
       ReportDraws(state, main, drawsBefore);
     }
   }
-  RestoreMessages();
+  // The library's shut-down emptied the texts that the other benchmarks measure with.
+  InitializeMessages();
 }
 
-void BM_ChartFullPaint_GDIPlusCanvas(benchmark::State& state) { FullPaint(state, "TGDIPlusCanvas"); }
+void BM_ChartFullPaint_GDIPlusCanvas(benchmark::State& state) { PaintLoop(state, "TGDIPlusCanvas", true); }
 BENCHMARK(BM_ChartFullPaint_GDIPlusCanvas)->Unit(benchmark::kMillisecond);
 
-void BM_ChartFullPaint_PlainCanvas(benchmark::State& state) { FullPaint(state, "TQuilCanvas3D"); }
+void BM_ChartFullPaint_PlainCanvas(benchmark::State& state) { PaintLoop(state, "TQuilCanvas3D", true); }
 BENCHMARK(BM_ChartFullPaint_PlainCanvas)->Unit(benchmark::kMillisecond);
 
-// Nothing changed since the last paint: the panel shows its buffer again with one copy.
-void BM_ChartUnchangedRepaint(benchmark::State& state) {
-  {
-    TMainChart main;
-    if (ReadyOrSkip(state, main, "TGDIPlusCanvas")) {
-      main.Paint();
-      const int drawsBefore = main.Draws();
-      for (auto _ : state) {
-        main.Paint();
-        benchmark::DoNotOptimize(main.Destination().Surface());
-      }
-      ReportDraws(state, main, drawsBefore);
-    }
-  }
-  RestoreMessages();
-}
+void BM_ChartUnchangedRepaint(benchmark::State& state) { PaintLoop(state, "TGDIPlusCanvas", false); }
 BENCHMARK(BM_ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);
 
 // The reference for the unchanged repaint: one buffer of the chart's size copied to a
