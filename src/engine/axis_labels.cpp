@@ -205,7 +205,7 @@ void TLabelGenerator::HookLabels() {
 // Series i sits at depth value MaxZOrder − i, the range being −0.5 .. MaxZOrder + 0.5.
 void TLabelGenerator::SeriesTitleLabels() {
   const IAxisSeriesSource* source = scale_.SeriesSource();
-  if (!source || source->ActiveSeriesCount() == 0) return;
+  if (!source || source->ActiveSeries().empty()) return;
   constexpr double largestIndex = std::numeric_limits<int>::max();
   const double first = std::clamp(std::trunc(state_.Minimum), -largestIndex, largestIndex);
   const double last = std::clamp(std::trunc(state_.Maximum), first, largestIndex);

@@ -130,16 +130,15 @@ void TAxisScale::SetLabelsAsSeriesTitles(bool value) { Store(labelsAsSeriesTitle
 TAxisLabelStyle TAxisScale::CalcLabelStyle() const {
   if (labelStyle_ != talAuto) return labelStyle_;
   if (master_) return master_->CalcLabelStyle();
-  const int count = source_ ? source_->ActiveSeriesCount() : 0;
+  const std::vector<TAxisSeriesInfo> series = source_ ? source_->ActiveSeries() : std::vector<TAxisSeriesInfo>{};
   if (IsDepthAxis()) {
-    for (int i = 0; i < count; ++i)
-      if (source_->ActiveSeries(i).HasDepthValues) return talValue;
+    for (const TAxisSeriesInfo& info : series)
+      if (info.HasDepthValues) return talValue;
     return talText;
   }
   TAxisLabelStyle result = talNone;
-  for (int i = 0; i < count; ++i) {
-    const TAxisLabelStyle answer = source_->ActiveSeries(i).LabelStyle;
-    if (answer != talValue) return answer;
+  for (const TAxisSeriesInfo& info : series) {
+    if (info.LabelStyle != talValue) return info.LabelStyle;
     result = talValue;
   }
   return result;
@@ -147,9 +146,9 @@ TAxisLabelStyle TAxisScale::CalcLabelStyle() const {
 
 bool TAxisScale::IsDateTime() const {
   if (master_) return master_->IsDateTime();
-  const int count = source_ ? source_->ActiveSeriesCount() : 0;
-  for (int i = 0; i < count; ++i)
-    if (source_->ActiveSeries(i).DateTime) return true;
+  if (!source_) return false;
+  for (const TAxisSeriesInfo& info : source_->ActiveSeries())
+    if (info.DateTime) return true;
   return false;
 }
 

@@ -82,11 +82,9 @@ double TAxisScale::CalcLabelsIncrement(int maxNumLabels) const {
 }
 
 bool TAxisScale::FewPointsOnAxis(int maxNumLabels) const {
-  const int count = source_ ? source_->ActiveSeriesCount() : 0;
-  for (int i = 0; i < count; ++i) {
-    const TAxisSeriesInfo series = source_->ActiveSeries(i);
+  if (!source_) return false;
+  for (const TAxisSeriesInfo& series : source_->ActiveSeries())
     if (series.PositionsOnAxis && series.PointCount <= maxNumLabels) return true;
-  }
   return false;
 }
 

@@ -39,9 +39,9 @@ class IAxisSeriesSource {
   virtual double SeriesMinimum() const = 0;
   virtual double SeriesMaximum() const = 0;
 
-  // The active series associated with the axis, in the chart's series order.
-  virtual int ActiveSeriesCount() const = 0;
-  virtual TAxisSeriesInfo ActiveSeries(int index) const = 0;
+  // The active series associated with the axis, in the chart's series order, gathered in one
+  // pass over the chart's series.
+  virtual std::vector<TAxisSeriesInfo> ActiveSeries() const = 0;
 
   // The legend title of the chart's series at index, which the depth axis shows at that
   // series' depth slot.

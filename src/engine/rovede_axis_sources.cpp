@@ -12,28 +12,21 @@
 
 namespace quil {
 
-const ROvedeSeries* TAxisChartSeriesSource::ActiveAt(int index) const {
+std::vector<const ROvedeSeries*> TAxisChartSeriesSource::Associated() const {
+  std::vector<const ROvedeSeries*> result;
   const TCustomAxisPanel* chart = axis_.ParentChart();
-  if (!chart) return nullptr;
-  int found = 0;
+  if (!chart) return result;
   for (int i = 0; i < chart->SeriesCount(); ++i) {
     const ROvedeSeries& series = chart->Series(i);
-    if (!series.Active() || !series.AssociatedToAxis(axis_)) continue;
-    if (found++ == index) return &series;
+    if (series.Active() && series.AssociatedToAxis(axis_)) result.push_back(&series);
   }
-  return nullptr;
-}
-
-int TAxisChartSeriesSource::ActiveSeriesCount() const {
-  int count = 0;
-  while (ActiveAt(count)) ++count;
-  return count;
+  return result;
 }
 
 double TAxisChartSeriesSource::Extreme(bool maximum) const {
   bool any = false;
   double result = 0;
-  for (int i = 0; const ROvedeSeries* series = ActiveAt(i); ++i) {
+  for (const ROvedeSeries* series : Associated()) {
     double value = 0;
     if (axis_.IsDepthAxis())
       value = maximum ? series->MaxZValue() : series->MinZValue();
@@ -48,17 +41,21 @@ double TAxisChartSeriesSource::Extreme(bool maximum) const {
   return result;
 }
 
-TAxisSeriesInfo TAxisChartSeriesSource::ActiveSeries(int index) const {
+std::vector<TAxisSeriesInfo> TAxisChartSeriesSource::ActiveSeries() const {
+  std::vector<TAxisSeriesInfo> result;
+  for (const ROvedeSeries* series : Associated()) result.push_back(InfoOf(*series));
+  return result;
+}
+
+TAxisSeriesInfo TAxisChartSeriesSource::InfoOf(const ROvedeSeries& series) const {
   TAxisSeriesInfo info;
-  const ROvedeSeries* series = ActiveAt(index);
-  if (!series) return info;
   const bool horizontal = axis_.Horizontal() && !axis_.IsDepthAxis();
-  const bool mandatoryAxis = !axis_.IsDepthAxis() && horizontal != series->YMandatory();
-  info.LabelStyle = series->AxisLabelStyle(axis_);
-  if (!axis_.IsDepthAxis()) info.DateTime = (horizontal ? series->XValues() : series->YValues()).DateTime();
+  const bool mandatoryAxis = !axis_.IsDepthAxis() && horizontal != series.YMandatory();
+  info.LabelStyle = series.AxisLabelStyle(axis_);
+  if (!axis_.IsDepthAxis()) info.DateTime = (horizontal ? series.XValues() : series.YValues()).DateTime();
   info.PositionsOnAxis = !axis_.IsDepthAxis() && !mandatoryAxis;
-  info.PointCount = series->Count();
-  info.HasDepthValues = series->HasZValues() || series->MinZValue() != series->MaxZValue();
+  info.PointCount = series.Count();
+  info.HasDepthValues = series.HasZValues() || series.MinZValue() != series.MaxZValue();
   return info;
 }
 

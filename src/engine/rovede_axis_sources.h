@@ -17,14 +17,15 @@ class TAxisChartSeriesSource : public IAxisSeriesSource {
 
   double SeriesMinimum() const override { return Extreme(false); }
   double SeriesMaximum() const override { return Extreme(true); }
-  int ActiveSeriesCount() const override;
-  TAxisSeriesInfo ActiveSeries(int index) const override;
+  std::vector<TAxisSeriesInfo> ActiveSeries() const override;
   std::string SeriesTitle(int seriesIndex) const override;
   std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle style) const override;
 
  private:
   double Extreme(bool maximum) const;
-  const ROvedeSeries* ActiveAt(int index) const;
+  // The chart's active series associated with the axis, in series order.
+  std::vector<const ROvedeSeries*> Associated() const;
+  TAxisSeriesInfo InfoOf(const ROvedeSeries& series) const;
 
   const ROvedeAxis& axis_;
 };

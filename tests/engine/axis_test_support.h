@@ -21,8 +21,7 @@ class TFakeSeriesSource : public IAxisSeriesSource {
 
   double SeriesMinimum() const override { return Extent().Minimum(); }
   double SeriesMaximum() const override { return Extent().Maximum(); }
-  int ActiveSeriesCount() const override { return static_cast<int>(Series.size()); }
-  TAxisSeriesInfo ActiveSeries(int index) const override { return Series.at(index); }
+  std::vector<TAxisSeriesInfo> ActiveSeries() const override { return Series; }
   std::string SeriesTitle(int seriesIndex) const override {
     return seriesIndex >= 0 && seriesIndex < static_cast<int>(Titles.size()) ? Titles[seriesIndex] : "";
   }
