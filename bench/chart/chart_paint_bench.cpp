@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -10,6 +11,8 @@
 #include "canvas/bitmap.h"
 #include "canvas/canvas_classes.h"
 #include "canvas/device_context.h"
+#include "chart/custom_chart.h"
+#include "engine/series.h"
 #include "core/messages.h"
 #include "panel/headless_host.h"
 #include "panel/quil_panel_extended.h"
@@ -36,6 +39,7 @@ class TMainChart {
   TMainChart& operator=(const TMainChart&) = delete;
 
   TCustomQuilPanelExtended* Chart() const { return chart_; }
+  ROvedeSeries* Series() const { return dynamic_cast<ROvedeSeries*>(form_->FindComponent("Series1")); }
   // How often the chart has drawn its picture (not just shown its buffer again).
   int Draws() const { return draws_; }
 
@@ -92,10 +96,12 @@ bool ReadyOrSkip(benchmark::State& state, TMainChart& main, const std::string& c
 // Paints the main chart on every iteration. With changed, each iteration first marks the chart
 // changed, so the whole picture is drawn into the canvas's buffer and copied out; without, the
 // panel only shows its buffer again.
-void PaintLoop(benchmark::State& state, const std::string& canvasClass, bool changed) {
+void PaintLoop(benchmark::State& state, const std::string& canvasClass, bool changed,
+               const std::function<void(TMainChart&)>& setup = nullptr) {
   {
     TMainChart main;
     if (ReadyOrSkip(state, main, canvasClass)) {
+      if (setup) setup(main);
       main.Paint();
       const int drawsBefore = main.Draws();
       for (auto _ : state) {
@@ -115,6 +121,24 @@ BENCHMARK(BM_ChartFullPaint_GDIPlusCanvas)->Unit(benchmark::kMillisecond);
 
 void BM_ChartFullPaint_PlainCanvas(benchmark::State& state) { PaintLoop(state, "TQuilCanvas3D", true); }
 BENCHMARK(BM_ChartFullPaint_PlainCanvas)->Unit(benchmark::kMillisecond);
+
+// The main chart's series with 20 labelled points, so the legend lists 20 values beside the
+// chart; with the legend hidden, the same chart without it.
+void WithTwentyPoints(TMainChart& main, bool legendVisible) {
+  ROvedeSeries* series = main.Series();
+  for (int i = 0; i < 20; ++i) series->Add(i * 1.5, "point " + std::to_string(i));
+  dynamic_cast<TCustomChart&>(*main.Chart()).Legend().SetVisible(legendVisible);
+}
+
+void BM_ChartLegendPaint_GDIPlusCanvas(benchmark::State& state) {
+  PaintLoop(state, "TGDIPlusCanvas", true, [&](TMainChart& main) { WithTwentyPoints(main, state.range(0) != 0); });
+}
+BENCHMARK(BM_ChartLegendPaint_GDIPlusCanvas)->Arg(0)->Arg(1)->ArgName("legend")->Unit(benchmark::kMillisecond);
+
+void BM_ChartLegendPaint_PlainCanvas(benchmark::State& state) {
+  PaintLoop(state, "TQuilCanvas3D", true, [&](TMainChart& main) { WithTwentyPoints(main, state.range(0) != 0); });
+}
+BENCHMARK(BM_ChartLegendPaint_PlainCanvas)->Arg(0)->Arg(1)->ArgName("legend")->Unit(benchmark::kMillisecond);
 
 void BM_ChartUnchangedRepaint(benchmark::State& state) { PaintLoop(state, "TGDIPlusCanvas", false); }
 BENCHMARK(BM_ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);

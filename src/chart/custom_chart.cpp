@@ -19,12 +19,17 @@ TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
   const bool repaint = AutoRepaint();
   SetAutoRepaint(false);
   walls_ = std::make_unique<ROvedeWalls>(*this);
+  legend_ = std::make_unique<ROvedeLegend>(*this);
   standardAxes_ = CreateStandardAxes(*this);
   colorPaletteIndex_ = QuilReadIntegerOption("DefaultPalette", 13);
   SetAutoRepaint(repaint);
 }
 
 TCustomChart::~TCustomChart() = default;
+
+void TCustomChart::DrawLegendShape(const TRect& rect, const TBitmap* graphic) {
+  legend_->Symbol().Draw(Canvas(), Canvas().Brush().Color(), rect, graphic, LegendColor());
+}
 
 ROvedeTitle& TCustomChart::TitleAt(int index) {
   auto& title = titles_.at(static_cast<std::size_t>(index));

@@ -5,8 +5,9 @@
 #include <memory>
 #include <vector>
 
-#include "chart/chart_title.h"
 #include "canvas/canvas_types.h"
+#include "chart/chart_legend.h"
+#include "chart/chart_title.h"
 #include "chart/chart_walls.h"
 #include "engine/axis_panel.h"
 
@@ -35,6 +36,11 @@ class TCustomChart : public TCustomAxisPanel {
   const ROvedeTitle* TitleOrNull(int index) const { return titles_.at(static_cast<std::size_t>(index)).get(); }
 
   ROvedeWalls& Walls() { return *walls_; }
+  ROvedeLegend& Legend() { return *legend_; }
+  const ROvedeLegend& Legend() const { return *legend_; }
+  void SetLegend(const ROvedeLegend& legend) { legend_->Assign(legend); }
+  // The legend's symbol look for series symbols.
+  void DrawLegendShape(const TRect& rect, const TBitmap* graphic) override;
 
   // The six standard axes, first in Axes in this order.
   ROvedeAxis& BottomAxis() const { return *standardAxes_[0]; }
@@ -67,6 +73,12 @@ class TCustomChart : public TCustomAxisPanel {
   // Some active series uses axes, or no series is active at all.
   bool ActiveSeriesUseAxis() const;
 
+  // Let the program change a legend item's text, the legend's rectangle, and where an item's
+  // text (x, y) and symbol (symbolX) go.
+  std::function<void(TCustomChart&, TLegendStyle, int index, std::string& text)> OnGetLegendText;
+  std::function<void(TCustomChart&, TRect& rect)> OnGetLegendRect;
+  std::function<void(TCustomChart&, int index, int& x, int& y, int& symbolX)> OnGetLegendPos;
+
   void KeyDown(int& key, TShiftState shift) override;
   void KeyUp(int& key, TShiftState shift) override;
   void DefineProperties(TFiler& filer) override;
@@ -88,6 +100,7 @@ class TCustomChart : public TCustomAxisPanel {
  private:
   ROvedeTitle& TitleAt(int index);
   void DrawTitles(bool customPositioned);
+  void LayOutLegendAndTitles();
   int BottomWallSize() const;
   bool DrawWallFirst(int x);
   bool DrawLeftWallFirst() { return DrawWallFirst(ChartRect.Left); }
@@ -120,6 +133,7 @@ class TCustomChart : public TCustomAxisPanel {
   std::vector<std::unique_ptr<ROvedeAxis>> standardAxes_;
   std::array<std::unique_ptr<ROvedeTitle>, 4> titles_;
   std::unique_ptr<ROvedeWalls> walls_;
+  std::unique_ptr<ROvedeLegend> legend_;
   int colorPaletteIndex_ = 0;
 };
 

@@ -25,9 +25,34 @@ void TCustomChart::DrawTitles(bool customPositioned) {
   if (entityOpen) Canvas().EndEntity();
 }
 
+// A vertical legend takes its width before the titles are centred on what is left; a horizontal
+// one goes below (or above) the titles.
+void TCustomChart::LayOutLegendAndTitles() {
+  ROvedeLegend& legend = *legend_;
+  if (!legend.ShouldDraw()) {
+    legend.ClearLayout();
+    DrawTitles(false);
+    return;
+  }
+  if (legend.Vertical()) {
+    legend.CalcRect();
+    if (legend.DrawBehind()) legend.DrawLegend();
+    DrawTitles(false);
+  } else {
+    DrawTitles(false);
+    legend.CalcRect();
+    if (legend.DrawBehind()) legend.DrawLegend();
+  }
+}
+
 void TCustomChart::DrawTitlesAndLegend(bool beforeSeries) {
   Canvas().FrontPlaneBegin();
-  DrawTitles(!beforeSeries);
+  if (beforeSeries) {
+    LayOutLegendAndTitles();
+  } else {
+    if (legend_->ShouldDraw() && !legend_->DrawBehind()) legend_->DrawLegend();
+    DrawTitles(true);
+  }
   Canvas().FrontPlaneEnd();
   if (!beforeSeries && !Canvas().GetSupportsFullRotation() && ActiveSeriesUseAxis() && View3D())
     DrawWallsAfterSeries();

@@ -22,6 +22,7 @@ const TMetaClass& ROvede::StaticClass() {
           .Object("Frame", &C::Frame)
           .StoredWhen([](const C&) { return false; })
           .Object("LeftAxis", &C::LeftAxis)
+          .Object("Legend", static_cast<ROvedeLegend& (C::*)()>(&C::Legend))
           .Object("LeftWall", &C::LeftWall)
           .Object("RightAxis", &C::RightAxis)
           .Object("RightWall", &C::RightWall)

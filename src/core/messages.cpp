@@ -21,6 +21,7 @@ std::string QuilMsg_ValuesX;
 std::string QuilMsg_ValuesY;
 std::string QuilMsg_Series;
 std::string QuilMsg_SeriesDelete;
+std::string QuilMsg_LegendFirstValue;
 
 namespace {
 
@@ -43,6 +44,7 @@ const std::vector<std::pair<std::reference_wrapper<std::string>, const char*>>& 
       {QuilMsg_ValuesY, "Y"},
       {QuilMsg_Series, "Series"},
       {QuilMsg_SeriesDelete, "Series Delete: ValueIndex %d out of bounds (0 to %d)."},
+      {QuilMsg_LegendFirstValue, "Legend First Value must be >= 0"},
   };
   return texts;
 }

@@ -33,6 +33,9 @@ extern std::string QuilMsg_ValuesY;
 extern std::string QuilMsg_Series;
 extern std::string QuilMsg_SeriesDelete;
 
+// Legend settings.
+extern std::string QuilMsg_LegendFirstValue;
+
 void InitializeMessages();
 void FinalizeMessages();
 

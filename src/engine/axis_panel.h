@@ -59,6 +59,15 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   std::string SeriesTitleLegend(int seriesIndex, bool onlyActive = false) const;
   std::string SeriesTitleOrName(const ROvedeSeries& series, bool removeBreaks = false) const;
   std::string SeriesNameOrIndex(const ROvedeSeries& series) const;
+  // The colour behind the legend's symbols, which the chart's legend sets when it lays itself
+  // out, and the pen series frame their symbols with instead of their own, when one is set.
+  TColor LegendColor() const { return legendColor_; }
+  void SetLegendColor(TColor color) { legendColor_ = color; }
+  TQuilPen& LegendPen();
+  const TQuilPen* LegendPenOrNull() const { return legendPen_.get(); }
+  // Draws one legend symbol over rect with the canvas's brush and pen (or graphic stretched over
+  // it); the chart's legend gives symbols their look. Here: a plain rectangle.
+  virtual void DrawLegendShape(const TRect& rect, const TBitmap* graphic);
 
   // Colours.
   // The chart's own palette, or empty for the global QuilColorPalette.
@@ -209,6 +218,8 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeTools tools_;
   ROvedeAxes axes_;
   std::unique_ptr<TQuilHover> hover_;
+  std::unique_ptr<TQuilPen> legendPen_;
+  TColor legendColor_ = clQuilColor;
   std::vector<TColor> colorPalette_;
   int chart3DPercent_ = 15;
   int maxZOrder_ = 0;

@@ -67,7 +67,8 @@ bool Inside(const TRect& inner, const TRect& outer) {
 }
 
 // Every n-th of the places (from the first), n as small as keeps neighbours of a row apart; rows
-// take turns when there are two of them.
+// take turns when there are two of them. When no step keeps them apart (they all lie on one
+// spot), only the first of each row is kept.
 template <class Place>
 std::vector<Place> EvenlyThinned(const std::vector<Place>& places, std::size_t rows) {
   for (std::size_t n = 1; n < places.size(); ++n) {
@@ -79,7 +80,7 @@ std::vector<Place> EvenlyThinned(const std::vector<Place>& places, std::size_t r
     for (std::size_t i = 0; i < places.size(); i += n) kept.push_back(places[i]);
     return kept;
   }
-  return places;
+  return {places.begin(), places.begin() + static_cast<std::ptrdiff_t>(std::min(rows, places.size()))};
 }
 
 // Each place that keeps clear of the last one kept in its row.

@@ -3,6 +3,7 @@ target_sources(chart_core PRIVATE
   axis_panel.cpp
   axis_panel_depth.cpp
   axis_panel_draw.cpp
+  axis_panel_legend.cpp
   axis_panel_series_rect.cpp
   axis_panel_titles.cpp
   axis_panel_tools.cpp
@@ -19,6 +20,7 @@ target_sources(chart_core PRIVATE
   series_data_stream.cpp
   series_drawing.cpp
   series_legend.cpp
+  series_legend_draw.cpp
   series_legend_items.cpp
   series_marks.cpp
   series_points.cpp

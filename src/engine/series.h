@@ -141,6 +141,9 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual TColor LegendItemColor(int legendIndex) const { return GetValueColor(legendIndex); }
   virtual std::string LegendString(int legendIndex, TLegendTextStyle style) const;
   virtual bool InvertedLegend() const { return false; }
+  // Draws the symbol of one legend row over rect (valueIndex -1: the whole series' symbol) with
+  // the series' colours; nothing for a null colour or without a chart.
+  virtual void DrawLegend(int valueIndex, const TRect& rect);
   // The value a mark and a legend row show: the mandatory value.
   virtual double GetMarkValue(int valueIndex) const { return MandatoryValueList().Value(valueIndex); }
   virtual double GetOriginValue(int valueIndex) const { return GetMarkValue(valueIndex); }
@@ -306,6 +309,10 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual void ClearLists();
   virtual void NotifyNewValue(int valueIndex);
   virtual void NotifyColorChange(int valueIndex);
+  // Lets a kind change the back colour and brush style its legend symbols are drawn with.
+  virtual void PrepareLegendCanvas(int valueIndex, TColor& backColor, TBrushStyle& brushStyle);
+  // Draws the prepared symbol through the chart, translucent with the series' Transparency.
+  virtual void DrawLegendShape(int valueIndex, const TRect& rect);
   void BroadcastSeriesChange(ROvedeSeriesEvent event) override;
   void ChartChanged() override;
 

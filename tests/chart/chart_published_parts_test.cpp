@@ -68,6 +68,29 @@ TEST_F(ChartPublishedPartsTest, PathsReachTitleAndWallDefaultsThatAreNotStored) 
       {"RightAxis.Grid.Color", 0xC0C0C0},
       {"DepthAxis.Visible", 0},
       {"DepthTopAxis.Visible", 0},
+      {"Legend.Alignment", laRight},
+      {"Legend.Visible", 1},
+      {"Legend.CheckBoxes", 0},
+      {"Legend.Color", clWhite},
+      {"Legend.Frame.Visible", 1},
+      {"Legend.Shadow.Visible", 1},
+      {"Legend.Shadow.Color", clBlack},
+      {"Legend.Shadow.HorizSize", 3},
+      {"Legend.TopPos", 10},
+      {"Legend.TextSymbolGap", 2},
+      {"Legend.LegendStyle", lsAuto},
+      {"Legend.TextStyle", ltsLeftValue},
+      {"Legend.ResizeChart", 1},
+      {"Legend.DividingLines.Visible", 0},
+      {"Legend.DividingLines.EndStyle", esFlat},
+      {"Legend.Gradient.Direction", gdBottomTop},
+      {"Legend.Gradient.Visible", 0},
+      {"Legend.Symbol.Width", 20},
+      {"Legend.Symbol.Squared", 1},
+      {"Legend.Symbol.Shadow.HorizSize", 1},
+      {"Legend.Title.Transparent", 1},
+      {"Legend.Title.Font.Style", fsBold},
+      {"Legend.Title.TextAlignment", taCenter},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path);
@@ -91,6 +114,11 @@ TEST_F(ChartPublishedPartsTest, ValuesSetThroughPathsReachTheChartsParts) {
   EXPECT_FALSE(chart.Frame().Visible()) << "the chart's frame is the back wall's pen";
   Set("Frame.Width", 3);
   EXPECT_EQ(chart.BackWall().Pen().Width(), 3);
+  Set("Legend.Alignment", laBottom);
+  EXPECT_EQ(chart.Legend().Alignment(), laBottom);
+  EXPECT_TRUE(Stored("Legend.Alignment"));
+  Set("Legend.Symbol.Width", 12);
+  EXPECT_EQ(chart.Legend().ColorWidth(), 12) << "the legend's ColorWidth is its symbol's width";
   Set("Walls.Visible", 0);
   EXPECT_FALSE(chart.View3DWalls());
   Set("Walls.Size", 4);
