@@ -18,8 +18,7 @@ class TBenchSource : public IAxisSeriesSource {
   TBenchSource(double min, double max, bool dateTime) : min_(min), max_(max) { info_.DateTime = dateTime; }
   double SeriesMinimum() const override { return min_; }
   double SeriesMaximum() const override { return max_; }
-  int ActiveSeriesCount() const override { return 1; }
-  TAxisSeriesInfo ActiveSeries(int) const override { return info_; }
+  std::vector<TAxisSeriesInfo> ActiveSeries() const override { return {info_}; }
   std::string SeriesTitle(int) const override { return {}; }
 
  private:
