@@ -130,6 +130,27 @@ TEST_F(SeriesAxesTest, TheAxesShownAreTheOnesTheSeriesDrawAgainst) {
   EXPECT_FALSE(chart.TopAxis().IsVisible());
 }
 
+// The first series sits at the back and is drawn first; inverting the depth axis brings it to
+// the front, and the series behind it are then drawn before it.
+TEST_F(SeriesAxesTest, AnInvertedDepthAxisBringsTheFirstSeriesToTheFront) {
+  TDotSeries& first = AddDots({{0, 0}});
+  TDotSeries& second = AddDots({{1, 1}});
+  std::vector<const ROvedeSeries*> order;
+  chart.OnDrawValue = [&](ROvedeSeries& s, int) { order.push_back(&s); };
+  host->Render();
+  EXPECT_EQ(first.IZOrder(), 1);
+  EXPECT_EQ(second.IZOrder(), 0);
+  EXPECT_EQ(order, (std::vector<const ROvedeSeries*>{&first, &second}));
+
+  chart.DepthAxis().SetInverted(true);
+  order.clear();
+  host->Render();
+  EXPECT_EQ(first.IZOrder(), 0);
+  EXPECT_EQ(second.IZOrder(), 1);
+  EXPECT_LT(first.StartZ(), second.StartZ());
+  EXPECT_EQ(order, (std::vector<const ROvedeSeries*>{&second, &first}));
+}
+
 TEST_F(SeriesAxesTest, GetAxisSeriesPrefersAnActiveSeries) {
   TDotSeries& hidden = AddDots({});
   TDotSeries& shown = AddDots({});
