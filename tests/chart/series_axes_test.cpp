@@ -344,9 +344,18 @@ TEST_F(SeriesAxesTest, CrowdedPointLabelsKeepClearOfEachOther) {
     const int width = chart.Canvas().TextWidth(labels.Items[i].Text);
     EXPECT_GE(labels.Items[i].Pos - labels.Items[i - 1].Pos, width) << labels.Items[i].Text;
   }
+  // The labels spaced that way are all drawn, not thinned again by their boxes.
+  const std::size_t spaced = labels.Items.size();
+  EXPECT_EQ(Axis("Bottom").LabelBounds().size(), spaced);
+  // No separation asks for every label, even where they overlap.
   Axis("Bottom").SetLabelsSeparation(0);
   host->Render();
   EXPECT_EQ(Axis("Bottom").FrameLabels().Items.size(), 400u);
+  EXPECT_GE(Axis("Bottom").LabelBounds().size(), 398u) << "only the ends may reach outside the chart";
+  // A wider separation keeps the labels further apart.
+  Axis("Bottom").SetLabelsSeparation(100);
+  host->Render();
+  EXPECT_LT(Axis("Bottom").FrameLabels().Items.size(), spaced);
 }
 
 TEST_F(SeriesAxesTest, AWallWithThicknessPushesItsAxisOutwards) {
