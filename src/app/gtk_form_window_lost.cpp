@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "app/gtk_form_window_parts.h"
@@ -17,37 +18,51 @@ namespace quil {
 // - it destroys its GdkWindow and frame clock first and the widgets afterwards, and
 //   unregistering the window's pending style updates then fails on the missing frame clock,
 //   with a warning and criticals on stderr.
-// So errors about the form windows' own X windows are dropped where Xlib receives them, before
-// any error handler or error trap of the toolkit sees them, and the DestroyNotify is taken
-// before the toolkit sees it: the widgets are destroyed in the usual order while the toolkit
-// still holds the window.
+// So the errors such requests cause are dropped where Xlib receives them, before any error
+// handler or error trap of the toolkit sees them: errors about a form window's own X window,
+// and once one is gone, any error of a request sent before the widgets were torn down (a
+// pixmap made for the gone window fails, and so does every request made with that pixmap).
+// And the DestroyNotify is taken before the toolkit sees it: the widgets are destroyed in the
+// usual order while the toolkit still holds the window.
 namespace {
 
-// The X windows of every form window shown, kept after they go: errors about them may arrive
-// later.
-std::vector<XID> formWindows;
+constexpr int kLastErrorCode = 255;
 using TWireErrorProc = Bool (*)(Display*, XErrorEvent*, xError*);
-TWireErrorProc passBadWindow = nullptr;
-TWireErrorProc passBadDrawable = nullptr;
 
-bool AboutAFormWindow(const XErrorEvent* error) {
-  return std::find(formWindows.begin(), formWindows.end(), error->resourceid) != formWindows.end();
+struct TExpectedErrors {
+  // The X windows of every form window shown, kept after they go: errors about them may
+  // arrive later.
+  std::vector<XID> FormWindows;
+  // A form window is gone and its widgets are not torn down yet.
+  bool WindowLost = false;
+  // Errors of requests before this one follow from a lost window; 0 when none was lost.
+  unsigned long SettledSerial = 0;
+  std::array<TWireErrorProc, kLastErrorCode + 1> Passed{};
+};
+
+TExpectedErrors expected;
+
+bool AboutAFormWindow(const XErrorEvent& error) {
+  return std::find(expected.FormWindows.begin(), expected.FormWindows.end(), error.resourceid) !=
+         expected.FormWindows.end();
 }
 
-// False drops the error; anything else goes on as before.
-Bool FilterBadWindow(Display* display, XErrorEvent* error, xError* wire) {
-  return AboutAFormWindow(error) ? False : passBadWindow(display, error, wire);
-}
-
-Bool FilterBadDrawable(Display* display, XErrorEvent* error, xError* wire) {
-  return AboutAFormWindow(error) ? False : passBadDrawable(display, error, wire);
+// False drops the error; any other goes on as before.
+Bool FilterError(Display* display, XErrorEvent* error, xError* wire) {
+  const bool gone = error->error_code == BadWindow || error->error_code == BadDrawable;
+  if (gone && AboutAFormWindow(*error)) {
+    expected.WindowLost = true;
+    return False;
+  }
+  if (expected.WindowLost || error->serial < expected.SettledSerial) return False;
+  return expected.Passed[error->error_code](display, error, wire);
 }
 
 void WatchErrorsAbout(Display* display, XID window) {
-  formWindows.push_back(window);
-  if (passBadWindow) return;
-  passBadWindow = XESetWireToError(display, BadWindow, FilterBadWindow);
-  passBadDrawable = XESetWireToError(display, BadDrawable, FilterBadDrawable);
+  expected.FormWindows.push_back(window);
+  if (expected.Passed[BadWindow]) return;
+  for (int code = 1; code <= kLastErrorCode; ++code)
+    expected.Passed[static_cast<std::size_t>(code)] = XESetWireToError(display, code, FilterError);
 }
 
 }  // namespace
@@ -66,7 +81,10 @@ GdkFilterReturn TGtkFormWindow::Signals::OnNativeEvent(GdkXEvent* xevent, GdkEve
   auto& self = *static_cast<TGtkFormWindow*>(data);
   if (event->type != DestroyNotify || !self.window_ || event->xdestroywindow.window != self.NativeWindow())
     return GDK_FILTER_CONTINUE;
+  Display* display = GDK_WINDOW_XDISPLAY(gtk_widget_get_window(self.window_));
   gtk_widget_destroy(self.window_);
+  expected.WindowLost = false;
+  expected.SettledSerial = NextRequest(display);
   return GDK_FILTER_REMOVE;
 }
 
