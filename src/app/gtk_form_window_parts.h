@@ -46,6 +46,9 @@ struct TGtkFormWindow::Signals {
   static gboolean OnWindowDelete(GtkWidget*, GdkEvent*, gpointer data);
   static gboolean OnFormDraw(GtkWidget*, cairo_t* cr, gpointer data);
   static void OnWindowDestroy(GtkWidget*, gpointer data);
+  // A top-level window destroyed by another client (see gtk_form_window_lost.cpp).
+  static void OnWindowRealize(GtkWidget* widget, gpointer data);
+  static GdkFilterReturn OnNativeEvent(GdkXEvent* xevent, GdkEvent*, gpointer data);
 };
 
 }  // namespace quil

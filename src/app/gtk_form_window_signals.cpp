@@ -34,6 +34,7 @@ void TGtkFormWindow::Signals::ConnectWindow(TGtkFormWindow& window) {
   g_signal_connect(window.window_, "key-release-event", G_CALLBACK(OnWindowKeyRelease), &window);
   g_signal_connect(window.window_, "delete-event", G_CALLBACK(OnWindowDelete), &window);
   g_signal_connect(window.window_, "destroy", G_CALLBACK(OnWindowDestroy), &window);
+  g_signal_connect(window.window_, "realize", G_CALLBACK(OnWindowRealize), &window);
 }
 
 void TGtkFormWindow::Signals::ConnectButton(GtkWidget* button, TControlWidget& child) {

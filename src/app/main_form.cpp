@@ -1,6 +1,7 @@
 #include "app/main_form.h"
 
 #include "chart/rovede.h"
+#include "panel/option_store.h"
 #include "series/surface/custom3d_series.h"
 
 namespace quil {
@@ -21,6 +22,8 @@ T& CreateLoading(TForm& form, const std::string& name) {
 }  // namespace
 
 std::unique_ptr<TForm> CreateMainForm() {
+  // Every chart reads its options when it is created: one reading of the file serves them all.
+  const TQuilOptionReading options;
   auto form = std::make_unique<TForm>();
   form->SetState(csLoading);
   form->SetName("Form1");

@@ -28,5 +28,6 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_status.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_text_metrics.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/private_fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_unit.cpp
 )

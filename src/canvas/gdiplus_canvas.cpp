@@ -73,7 +73,7 @@ void TGDIPlusCanvas::RecreateGraphics() {
     graphics_.reset();
     throw;
   }
-  DoSetAntiAlias(FAnti);
+  DoSetAntiAlias(anti_);
   DoSetAntiAliasText();
   ApplyFontTextHint();
 }
@@ -129,8 +129,8 @@ void TGDIPlusCanvas::RepaintOptions() {
 }
 
 void TGDIPlusCanvas::SetAnti(bool value) {
-  if (value == FAnti) return;
-  FAnti = value;
+  if (value == anti_) return;
+  anti_ = value;
   if (graphics_) DoSetAntiAlias(value);
   RepaintOptions();
 }
@@ -146,22 +146,22 @@ void TGDIPlusCanvas::SetAntiText(TGDIPlusFontQuality value) {
 }
 
 void TGDIPlusCanvas::SetScale(float value) {
-  if (value == FScale) return;
-  FScale = value;
+  if (value == scale_) return;
+  scale_ = value;
   RepaintOptions();
 }
 
 void TGDIPlusCanvas::SetAntiAlias(bool value) {
-  if (graphics_) DoSetAntiAlias(value && FAnti);
+  if (graphics_) DoSetAntiAlias(value && anti_);
   HasPen();
 }
 
 void TGDIPlusCanvas::DoChangedBrush(TQuilBrush& brush) {
   if (brush.BackColor() == clNone || brush.Style() == bsClear) {
-    FBackMode = cbmTransparent;
+    backMode_ = cbmTransparent;
   } else if (brush.Style() != bsSolid) {
-    FBackMode = cbmOpaque;
-    FBackColor = brush.BackColor();
+    backMode_ = cbmOpaque;
+    backColor_ = brush.BackColor();
   }
 }
 
@@ -176,12 +176,12 @@ void TGDIPlusCanvas::EndBlending(std::unique_ptr<TQuilBlend>) { PopTransp(); }
 TRect TGDIPlusCanvas::InitWindow(TDeviceContext* destCanvas, TView3DOptions* options, TColor backColor, bool is3D,
                                  const TRect& userRect) {
   TRect r = userRect;
-  if (FScale != 1) {
-    r.Right = QuilRound((double(r.Right) - r.Left) * FScale);
-    r.Bottom = QuilRound((double(r.Bottom) - r.Top) * FScale);
+  if (scale_ != 1) {
+    r.Right = QuilRound((double(r.Right) - r.Left) * scale_);
+    r.Bottom = QuilRound((double(r.Bottom) - r.Top) * scale_);
   }
   const TRect result = TQuilCanvas3D::InitWindow(destCanvas, options, backColor, is3D, r);
-  FX = FY = FZ = 0;
+  x_ = y_ = z_ = 0;
   // Each paint starts unclipped and untransformed, whatever an earlier one left unbalanced.
   IOldClipRect.clear();
   ITransform.clear();
@@ -201,7 +201,7 @@ TRect TGDIPlusCanvas::InitWindow(TDeviceContext* destCanvas, TView3DOptions* opt
 // With a scale above 1 the picture was drawn that much larger; it is reduced into the user
 // rectangle with smoothing before the buffer is shown.
 void TGDIPlusCanvas::ShowImage(TDeviceContext* destCanvas, TDeviceContext* defaultCanvas, const TRect& userRect) {
-  if (FScale > 1 && GetUseBuffer() && Bitmap() && !Bitmap()->Empty() && !userRect.IsEmpty() && GetGraphics()) {
+  if (scale_ > 1 && GetUseBuffer() && Bitmap() && !Bitmap()->Empty() && !userRect.IsEmpty() && GetGraphics()) {
     const TBitmap picture = *Bitmap();
     cairo_t* cr = graphics_->Cr();
     cairo_save(cr);

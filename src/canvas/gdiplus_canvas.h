@@ -54,11 +54,11 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   TGDIPlusCanvas();
   ~TGDIPlusCanvas() override;
 
-  bool Antialias() const { return FAnti; }
+  bool Antialias() const { return anti_; }
   void SetAnti(bool value);
   TGDIPlusFontQuality AntiAliasText() const { return GDIPlusFontQualityOf(FontQuality()); }
   void SetAntiText(TGDIPlusFontQuality value);
-  float Scale() const { return FScale; }
+  float Scale() const { return scale_; }
   void SetScale(float value);
   // The graphics object, created when a surface is there to bind it to; null otherwise.
   TGPGraphics* GetGraphics();
@@ -83,20 +83,20 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   void DoChangedFont() override;
   void DoChangedPen() override;
   void FastLineTo(int x, int y) override;
-  TColor GetBackColor() const override { return FBackColor; }
-  TCanvasBackMode GetBackMode() const override { return FBackMode; }
+  TColor GetBackColor() const override { return backColor_; }
+  TCanvasBackMode GetBackMode() const override { return backMode_; }
   bool GetSupportsXORMode() const override { return true; }
-  int GetTextAlign() const override { return FTextAlign; }
+  int GetTextAlign() const override { return textAlign_; }
   bool IsAliased() const override { return ICachedAntialias; }
   bool CanvasStyle() const override { return true; }
   bool CheckFastBrush() override { return false; }
   void SetAntiAlias(bool value) override;
-  void SetBackColor(TColor value) override { FBackColor = value; }
-  void SetBackMode(TCanvasBackMode value) override { FBackMode = value; }
+  void SetBackColor(TColor value) override { backColor_ = value; }
+  void SetBackMode(TCanvasBackMode value) override { backMode_ = value; }
   void SetFastLine(bool active) override { SetAntiAlias(!active); }
-  void SetInterCharSize(int size) override { FInterCharSize = size; }
+  void SetInterCharSize(int size) override { interCharSize_ = size; }
   void SetPixel(int x, int y, TColor value) override;
-  void SetTextAlign(int value) override { FTextAlign = value; }
+  void SetTextAlign(int value) override { textAlign_ = value; }
   void SetUseBuffer(bool value) override;
   std::unique_ptr<TQuilBlend> BeginBlending(const TRect& r, int transparency) override;
   void EndBlending(std::unique_ptr<TQuilBlend> blend) override;
@@ -228,7 +228,7 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   const TQuilFontCache& FontCache() const { return IOldFont; }
   // How often the backend font was built.
   int FontBuilds() const { return fontBuilds_; }
-  TPoint PenPosition() const { return {FX, FY}; }
+  TPoint PenPosition() const { return {x_, y_}; }
   // The depth of the entity stack.
   int EntityDepth() const { return static_cast<int>(ITransform.size()); }
   int ClipDepth() const { return static_cast<int>(IOldClipRect.size()); }
@@ -278,11 +278,11 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   std::optional<TGPPen> gpPen_;
   int gpPenOpacity_ = 255;
   std::unique_ptr<TGPTextEngine> textEngine_;
-  int FX = 0;
-  int FY = 0;
-  int FZ = 0;
-  bool FAnti = true;
-  float FScale = 1;
+  int x_ = 0;
+  int y_ = 0;
+  int z_ = 0;
+  bool anti_ = true;
+  float scale_ = 1;
   double ITextRotation = 0;
   std::unique_ptr<TQuilCanvas3D> IXORCanvas;
   std::vector<TRectF> IOldClipRect;
@@ -290,10 +290,10 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   TQuilFontCache IOldFont;
   bool fontBuilt_ = false;
   int fontBuilds_ = 0;
-  TColor FBackColor = clWhite;
-  TCanvasBackMode FBackMode = cbmTransparent;
-  int FTextAlign = TA_LEFT;
-  int FInterCharSize = 0;
+  TColor backColor_ = clWhite;
+  TCanvasBackMode backMode_ = cbmTransparent;
+  int textAlign_ = TA_LEFT;
+  int interCharSize_ = 0;
   bool ICachedAntialias = false;
   std::vector<std::optional<TEntitySlot>> ITransform;
   TComponent* tag_ = nullptr;

@@ -21,16 +21,16 @@ void TGDIPlusCanvas::LineSegment(int x0, int y0, int x1, int y1, bool xorBranch)
     else
       StrokeLine(x0, y0, x1, y1);
   }
-  FX = x1;
-  FY = y1;
+  x_ = x1;
+  y_ = y1;
 }
 
 void TGDIPlusCanvas::MoveTo(int x, int y) {
-  FX = x;
-  FY = y;
+  x_ = x;
+  y_ = y;
 }
 
-void TGDIPlusCanvas::LineTo(int x, int y) { LineSegment(FX, FY, x, y, true); }
+void TGDIPlusCanvas::LineTo(int x, int y) { LineSegment(x_, y_, x, y, true); }
 
 void TGDIPlusCanvas::Line(int x0, int y0, int x1, int y1) { LineSegment(x0, y0, x1, y1, true); }
 
@@ -39,16 +39,16 @@ void TGDIPlusCanvas::DoHorizLine(int x0, int x1, int y) { LineSegment(x0, y, x1,
 void TGDIPlusCanvas::DoVertLine(int x, int y0, int y1) { LineSegment(x, y0, x, y1, true); }
 
 void TGDIPlusCanvas::FastLineTo(int x, int y) {
-  if (graphics_ && gpPen_) StrokeLine(FX, FY, x, y);
-  FX = x;
-  FY = y;
+  if (graphics_ && gpPen_) StrokeLine(x_, y_, x, y);
+  x_ = x;
+  y_ = y;
 }
 
 void TGDIPlusCanvas::MoveTo3D(int x, int y, int z) {
-  FZ = z;
+  z_ = z;
   const TPoint p = Calculate3DPosition(x, y, z);
-  FX = p.X;
-  FY = p.Y;
+  x_ = p.X;
+  y_ = p.Y;
 }
 
 void TGDIPlusCanvas::LineTo3D(int x, int y, int z) {

@@ -47,7 +47,7 @@ bool TGDIPlusCanvas::HasPen() {
     gpPen_ = CreateGPPen(GDIPColor(Pen().Color()));
     gpPenOpacity_ = transparency_;
   }
-  DoSetAnti(Pen().Width() == 0 ? false : FAnti);
+  DoSetAnti(Pen().Width() == 0 ? false : anti_);
   return true;
 }
 

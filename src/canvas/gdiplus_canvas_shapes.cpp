@@ -180,7 +180,7 @@ TGPPath TGDIPlusCanvas::RoundRectPath(const TRect& r, int x, int y) {
 void TGDIPlusCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
   if (!graphics_) return;
   TRect r{x1, y1, x2, y2};
-  if (!FAnti) {
+  if (!anti_) {
     --r.Right;
     --r.Bottom;
   }
@@ -251,8 +251,8 @@ void TGDIPlusCanvas::ArcTo(int x1, int y1, int x2, int y2, int x3, int y3, int x
   path.AddArc(BoxOf(x1, y1, x2, y2), -from, -sweep);
   const TPointFloat end = path.LastPoint();
   if (HasPen(TRect{x1, y1, x2, y2})) graphics_->DrawPath(path, *gpPen_);
-  FX = QuilRound(end.x);
-  FY = QuilRound(end.y);
+  x_ = QuilRound(end.x);
+  y_ = QuilRound(end.y);
 }
 
 TGPPath TGDIPlusCanvas::DonutPath(double xCenter, double yCenter, double xRadius, double yRadius, double startAngle,

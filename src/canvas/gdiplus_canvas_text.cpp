@@ -106,17 +106,17 @@ void TGDIPlusCanvas::TextOut(int x, int y, const std::string& text) { TextOut(do
 
 void TGDIPlusCanvas::TextOut(double x, double y, const std::string& text) {
   if (!graphics_ || text.empty()) return;
-  if (FTextAlign == TA_CENTER + TA_BOTTOM) {
+  if (textAlign_ == TA_CENTER + TA_BOTTOM) {
     const TPointFloat s = TextSize(text);
     y -= s.y;
     x -= s.x / 2.0;
   } else {
-    const int horizontal = HorizontalTextAlign(FTextAlign);
+    const int horizontal = HorizontalTextAlign(textAlign_);
     if (horizontal == TA_RIGHT) x -= InternalTextWidth(text, true);
     if (horizontal == TA_CENTER) x -= InternalTextWidth(text, true) / 2.0;
-    if ((FTextAlign & TA_BASELINE) == TA_BASELINE)
+    if ((textAlign_ & TA_BASELINE) == TA_BASELINE)
       y -= textEngine_->Baseline(text);
-    else if (FTextAlign & TA_BOTTOM)
+    else if (textAlign_ & TA_BOTTOM)
       y -= TextSize(text).y;
   }
   const bool rotated = ITextRotation != 0 && ITextRotation != 360;
@@ -126,14 +126,14 @@ void TGDIPlusCanvas::TextOut(double x, double y, const std::string& text) {
     if (UseTextCenter()) {
       cx = TextCenter().X + 1;
       cy = TextCenter().Y;
-    } else if (HorizontalTextAlign(FTextAlign) == TA_CENTER) {
+    } else if (HorizontalTextAlign(textAlign_) == TA_CENTER) {
       cx += TextWidth(text) / 2.0;
     }
     graphics_->TranslateTransform(cx, cy);
     graphics_->RotateTransform(ITextRotation);
     graphics_->TranslateTransform(-cx, -cy);
   }
-  const TCanvasBackMode backMode = FBackMode;
+  const TCanvasBackMode backMode = backMode_;
   if (backMode != cbmTransparent) FillRect(CalcTextRect({static_cast<float>(x), static_cast<float>(y)}, text));
   TryDrawShadow(Font().ShadowOrNull(), x, y, text);
   TryDrawShadow(Font().EmbossOrNull(), x, y, text);
@@ -145,7 +145,7 @@ void TGDIPlusCanvas::TextOut(double x, double y, const std::string& text) {
     InternalTextOut(x, y, text, Font().Color());
   if (Brush().GradientOrNull()) Brush().Gradient().SetVisible(false);
   if (Brush().HasImage()) Brush().Image().SetGraphic({});
-  FBackMode = backMode;
+  backMode_ = backMode;
   // The world transform goes back to what it was, so text turned inside an entity leaves the
   // entity's transform in place.
   if (rotated) graphics_->SetTransform(world);

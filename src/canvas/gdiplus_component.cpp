@@ -33,58 +33,58 @@ TQuilGDIPlus::~TQuilGDIPlus() {
 }
 
 TGDIPlusCanvas* TQuilGDIPlus::GetCanvas() const {
-  return FQuilPanel ? dynamic_cast<TGDIPlusCanvas*>(FQuilPanel->CanvasOrNull()) : nullptr;
+  return quilPanel_ ? dynamic_cast<TGDIPlusCanvas*>(quilPanel_->CanvasOrNull()) : nullptr;
 }
 
 void TQuilGDIPlus::InstallPlainCanvas() {
-  if (GetCanvas()) FQuilPanel->SetInternalCanvas(std::make_unique<TQuilCanvas3D>());
+  if (GetCanvas()) quilPanel_->SetInternalCanvas(std::make_unique<TQuilCanvas3D>());
 }
 
 void TQuilGDIPlus::Activate() {
-  if (!FQuilPanel) return;
-  if (!FActive) {
+  if (!quilPanel_) return;
+  if (!active_) {
     RemoveTag();
     InstallPlainCanvas();
     return;
   }
   auto canvas = std::make_unique<TGDIPlusCanvas>();
   TGDIPlusCanvas& installed = *canvas;
-  if (const TCanvas3D* old = FQuilPanel->CanvasOrNull()) canvas->SetUseBuffer(old->GetUseBuffer());
-  FQuilPanel->SetInternalCanvas(std::move(canvas));
+  if (const TCanvas3D* old = quilPanel_->CanvasOrNull()) canvas->SetUseBuffer(old->GetUseBuffer());
+  quilPanel_->SetInternalCanvas(std::move(canvas));
   ResetCanvas();
   installed.SetTag(this);
   installed.GetGraphics();
 }
 
 void TQuilGDIPlus::SetActive(bool value) {
-  if (value == FActive) return;
-  FActive = value;
+  if (value == active_) return;
+  active_ = value;
   Activate();
 }
 
 void TQuilGDIPlus::ResetCanvas() {
   if (TGDIPlusCanvas* c = GetCanvas()) {
-    c->SetAnti(FAntialias);
-    c->SetAntiText(FAntiAliasText);
-    c->SetScale(FScale);
+    c->SetAnti(antialias_);
+    c->SetAntiText(antiAliasText_);
+    c->SetScale(scale_);
   }
 }
 
 void TQuilGDIPlus::SetAntialias(bool value) {
-  if (value == FAntialias) return;
-  FAntialias = value;
+  if (value == antialias_) return;
+  antialias_ = value;
   ResetCanvas();
 }
 
 void TQuilGDIPlus::SetAntiAliasText(TGDIPlusFontQuality value) {
-  if (value == FAntiAliasText) return;
-  FAntiAliasText = value;
+  if (value == antiAliasText_) return;
+  antiAliasText_ = value;
   ResetCanvas();
 }
 
 void TQuilGDIPlus::SetScale(float value) {
-  if (value == FScale) return;
-  FScale = value;
+  if (value == scale_) return;
+  scale_ = value;
   ResetCanvas();
 }
 
@@ -93,16 +93,16 @@ void TQuilGDIPlus::RemoveTag() {
 }
 
 void TQuilGDIPlus::SetQuilPanel(TCustomQuilPanel* value) {
-  if (value == FQuilPanel) return;
-  if (FQuilPanel) {
-    RemoveFreeNotification(*FQuilPanel);
+  if (value == quilPanel_) return;
+  if (quilPanel_) {
+    RemoveFreeNotification(*quilPanel_);
     InstallPlainCanvas();
   }
-  FQuilPanel = value;
-  if (FQuilPanel)
-    FreeNotification(*FQuilPanel);
+  quilPanel_ = value;
+  if (quilPanel_)
+    FreeNotification(*quilPanel_);
   else
-    FActive = false;
+    active_ = false;
   Activate();
 }
 
@@ -110,10 +110,10 @@ void TQuilGDIPlus::SetQuilPanel(TCustomQuilPanel* value) {
 // component only forgets it.
 void TQuilGDIPlus::Notification(TComponent* component, TOperation operation) {
   TComponent::Notification(component, operation);
-  if (operation != TOperation::opRemove || !component || component != FQuilPanel) return;
+  if (operation != TOperation::opRemove || !component || component != quilPanel_) return;
   if (component->HasState(csDestroying)) {
-    FQuilPanel = nullptr;
-    FActive = false;
+    quilPanel_ = nullptr;
+    active_ = false;
   } else {
     SetQuilPanel(nullptr);
   }

@@ -20,16 +20,16 @@ class TQuilGDIPlus : public TComponent {
   explicit TQuilGDIPlus(TComponent* owner = nullptr);
   ~TQuilGDIPlus() override;
 
-  bool Active() const { return FActive; }
+  bool Active() const { return active_; }
   void SetActive(bool value);
-  bool Antialias() const { return FAntialias; }
+  bool Antialias() const { return antialias_; }
   void SetAntialias(bool value);
-  TGDIPlusFontQuality AntiAliasText() const { return FAntiAliasText; }
+  TGDIPlusFontQuality AntiAliasText() const { return antiAliasText_; }
   void SetAntiAliasText(TGDIPlusFontQuality value);
-  float Scale() const { return FScale; }
+  float Scale() const { return scale_; }
   void SetScale(float value);
-  bool IsScaleStored() const { return FScale != 1; }
-  TCustomQuilPanel* QuilPanel() const { return FQuilPanel; }
+  bool IsScaleStored() const { return scale_ != 1; }
+  TCustomQuilPanel* QuilPanel() const { return quilPanel_; }
   void SetQuilPanel(TCustomQuilPanel* value);
 
   // The panel's canvas when it is an anti-aliased one.
@@ -44,11 +44,11 @@ class TQuilGDIPlus : public TComponent {
   void ResetCanvas();
   void InstallPlainCanvas();
 
-  bool FActive = false;
-  bool FAntialias = true;
-  TGDIPlusFontQuality FAntiAliasText = gpfDefault;
-  float FScale = 1;
-  TCustomQuilPanel* FQuilPanel = nullptr;  // not owned
+  bool active_ = false;
+  bool antialias_ = true;
+  TGDIPlusFontQuality antiAliasText_ = gpfDefault;
+  float scale_ = 1;
+  TCustomQuilPanel* quilPanel_ = nullptr;  // not owned
 };
 
 }  // namespace quil

@@ -12,21 +12,21 @@ TQuilGDIPlusPath::~TQuilGDIPlusPath() {
 
 void TQuilGDIPlusPath::MoveTo(float x, float y) {
   IPath.StartFigure();
-  FX = x;
-  FY = y;
+  x_ = x;
+  y_ = y;
 }
 
 void TQuilGDIPlusPath::LineTo(float x, float y) {
-  IPath.AddLine(FX, FY, x, y);
-  FX = x;
-  FY = y;
+  IPath.AddLine(x_, y_, x, y);
+  x_ = x;
+  y_ = y;
 }
 
 void TQuilGDIPlusPath::ArcTo(float x, float y, float width, float height, float startAngle, float sweepAngle) {
   IPath.AddArc({x, y, width, height}, startAngle, sweepAngle);
   const TPointFloat end = IPath.LastPoint();
-  FX = end.x;
-  FY = end.y;
+  x_ = end.x;
+  y_ = end.y;
 }
 
 void TQuilGDIPlusPath::Curve(const std::vector<TPointFloat>& points, float tension, bool closed) {
@@ -36,8 +36,8 @@ void TQuilGDIPlusPath::Curve(const std::vector<TPointFloat>& points, float tensi
     IPath.AddClosedCurve(points.data(), n, tension);
   else
     IPath.AddCurve(points.data(), n, tension);
-  FX = points.back().x;
-  FY = points.back().y;
+  x_ = points.back().x;
+  y_ = points.back().y;
 }
 
 void TQuilGDIPlusPath::TextOut(float x, float y, const std::string& text) {

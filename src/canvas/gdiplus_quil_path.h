@@ -39,15 +39,15 @@ class TQuilGDIPlusPath {
   TPathPoints GetPoints() const;
 
   const TGDIPlusCanvas* Canvas() const { return ICanvas; }
-  TPointFloat CurrentPoint() const { return {FX, FY}; }
+  TPointFloat CurrentPoint() const { return {x_, y_}; }
 
  private:
   friend class TGDIPlusCanvas;
 
   TGDIPlusCanvas* ICanvas;  // not owned
   TGPPath IPath;
-  float FX = 0;
-  float FY = 0;
+  float x_ = 0;
+  float y_ = 0;
 };
 
 }  // namespace quil

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "canvas/private_fonts.h"
+
 namespace quil {
 
 namespace {
@@ -49,24 +51,40 @@ std::size_t TrimmedLength(const std::string& text) {
 
 TGPTextEngine::TGPTextEngine(PangoFontMap* fontMap) : fontMap_(fontMap) {
   if (fontMap_) g_object_ref(fontMap_);
+  contextMap_ = FontMapOf(font_);
 }
 
 TGPTextEngine::~TGPTextEngine() {
-  FreeContext(measure_.Context, measure_.Layout);
-  for (TRenderContext& r : render_) FreeContext(r.Context, r.Layout);
+  FreeContexts();
   if (fontMap_) g_object_unref(fontMap_);
 }
 
+void TGPTextEngine::FreeContexts() {
+  FreeContext(measure_.Context, measure_.Layout);
+  for (TRenderContext& r : render_) FreeContext(r.Context, r.Layout);
+}
+
+// The carried fonts live in a font map of their own; contexts of the other map cannot use them.
 void TGPTextEngine::SetFont(const TGPFontSpec& font) {
   if (font == font_) return;
   font_ = font;
   ++fontGeneration_;
   fontKey_ = font.Family + '\x01' + std::to_string(font.Size) + '\x01' + std::to_string(font.Style) + '\x01';
+  if (PangoFontMap* map = FontMapOf(font); map != contextMap_) {
+    FreeContexts();
+    contextMap_ = map;
+  }
 }
 
-PangoContext* TGPTextEngine::NewContext(TGPTextHint hint) const {
-  PangoContext* context = fontMap_ ? pango_font_map_create_context(fontMap_)
-                                   : pango_font_map_create_context(pango_cairo_font_map_get_default());
+PangoFontMap* TGPTextEngine::FontMapOf(const TGPFontSpec& font) const {
+  if (const TPrivateFace* face = QuilPrivateFont(font.Family)) return face->FontMap;
+  return fontMap_ ? fontMap_ : pango_cairo_font_map_get_default();
+}
+
+PangoContext* TGPTextEngine::NewContext(TGPTextHint hint) const { return NewContext(contextMap_, hint); }
+
+PangoContext* TGPTextEngine::NewContext(PangoFontMap* map, TGPTextHint hint) const {
+  PangoContext* context = pango_font_map_create_context(map);
   pango_cairo_context_set_resolution(context, kResolution);
   cairo_font_options_t* options = cairo_font_options_create();
   ConfigureRendering(options, hint);
@@ -77,7 +95,9 @@ PangoContext* TGPTextEngine::NewContext(TGPTextHint hint) const {
 
 void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontSpec& font, double emPixels) const {
   PangoFontDescription* desc = pango_font_description_new();
-  pango_font_description_set_family(desc, font.Family.empty() ? "Sans" : font.Family.c_str());
+  const TPrivateFace* face = QuilPrivateFont(font.Family);
+  const std::string& family = face ? face->Family : font.Family;
+  pango_font_description_set_family(desc, family.empty() ? "Sans" : family.c_str());
   if (emPixels > 0)
     pango_font_description_set_absolute_size(desc, emPixels * PANGO_SCALE);
   else
@@ -158,7 +178,9 @@ void TGPTextEngine::AddOutline(TGPPath& path, const std::string& text, double x,
   if (text.empty()) return;
   cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
   cairo_t* cr = cairo_create(scratch);
-  PangoLayout* layout = pango_layout_new(RenderContext(thAntiAlias).Context);
+  PangoFontMap* map = FontMapOf(font);
+  PangoContext* own = map == contextMap_ ? nullptr : NewContext(map, thAntiAlias);
+  PangoLayout* layout = pango_layout_new(own ? own : RenderContext(thAntiAlias).Context);
   ApplyFont(layout, font, emPixels);
   pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
   cairo_move_to(cr, x, y);
@@ -167,6 +189,7 @@ void TGPTextEngine::AddOutline(TGPPath& path, const std::string& text, double x,
   if (outline->status == CAIRO_STATUS_SUCCESS) path.AddCairoPath(*outline);
   cairo_path_destroy(outline);
   g_object_unref(layout);
+  if (own) g_object_unref(own);
   cairo_destroy(cr);
   cairo_surface_destroy(scratch);
 }

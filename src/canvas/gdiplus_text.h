@@ -13,8 +13,9 @@
 
 namespace quil {
 
-// The backend font: an installed family (or the nearest Pango finds), a size in points and
-// style bits bold 1, italic 2, underline 4, strike-out 8.
+// The backend font: an installed family (or the nearest Pango finds; "Elektra" and "DS-Digital"
+// are the fonts the program carries), a size in points and style bits bold 1, italic 2,
+// underline 4, strike-out 8.
 struct TGPFontSpec {
   std::string Family;
   float Size = 8;
@@ -69,10 +70,16 @@ class TGPTextEngine {
 
   const TMeasured& MeasureCached(const std::string& text);
   PangoContext* NewContext(TGPTextHint hint) const;
+  PangoContext* NewContext(PangoFontMap* map, TGPTextHint hint) const;
+  // The map a font's family is found in: the carried fonts' own, or the engine's.
+  PangoFontMap* FontMapOf(const TGPFontSpec& font) const;
+  void FreeContexts();
   void ApplyFont(PangoLayout* layout, const TGPFontSpec& font, double emPixels) const;
   TRenderContext& RenderContext(TGPTextHint hint);
 
   PangoFontMap* fontMap_;
+  // The map the cached contexts were made with.
+  PangoFontMap* contextMap_ = nullptr;
   TGPFontSpec font_;
   unsigned fontGeneration_ = 1;
   std::string fontKey_;

@@ -94,22 +94,20 @@ void TQuilCanvas3D::DirectTextOut(int x, int y, const std::string& text) {
   if (hasOutline) DrawTextOutline(x, y, text, *outline, glyphsFilled);
 }
 
-// The effect goes where its offset points (a shadow along its sizes, an emboss against
-// them). Whichever of text and effect would land left of or above the given point stays
-// there and the other moves the other way, so the pair always lies inside the measured
-// size. (Moving by the raw sizes would put an emboss outside it.)
+// A shadow (factor 1) goes right and down of the text, an emboss (factor -1) left and up; a
+// negative size leaves the effect at the point and moves the text instead, by the size times
+// the factor. Callers that place embossed text rely on the text staying where they asked.
 void TQuilCanvas3D::DrawTextShadow(const TQuilShadow& shadow, int factor, int& x, int& y, const std::string& text) {
   if (!shadow.Visible() || (shadow.HorizSize() == 0 && shadow.VertSize() == 0)) return;
-  const int dx = shadow.HorizSize() * factor, dy = shadow.VertSize() * factor;
   int sx = x, sy = y;
-  if (dx < 0)
-    x -= dx;
+  if (shadow.HorizSize() < 0)
+    x -= shadow.HorizSize() * factor;
   else
-    sx += dx;
-  if (dy < 0)
-    y -= dy;
+    sx += shadow.HorizSize() * factor;
+  if (shadow.VertSize() < 0)
+    y -= shadow.VertSize() * factor;
   else
-    sy += dy;
+    sy += shadow.VertSize() * factor;
   const TRect area = raster_->TextBounds(sx, sy, text, escapement_);
   std::unique_ptr<TQuilBlend> blend;
   if (shadow.Transparency() > 0) blend = BeginBlending(SupportsAlpha() ? TRect{} : area, shadow.Transparency());

@@ -90,6 +90,7 @@ class TCustomChart : public TCustomAxisPanel {
   void DrawTitlesAndLegend(bool beforeSeries) override;
   void CalcAxisRect() override;
   void DrawAxes() override;
+  bool DepthAxisInverted() const override;
 
  public:
   // AxisVisible and the axis' own Visible; then View3D for a depth axis, else HasActiveSeries.

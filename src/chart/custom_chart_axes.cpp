@@ -47,6 +47,8 @@ void TCustomChart::CalcAxisRect() {
   for (int i = 0; i < count; ++i) Axes()[i].InternalCalcPositions();
 }
 
+bool TCustomChart::DepthAxisInverted() const { return DepthAxis().Inverted(); }
+
 // The bottom axis waits for the back wall when that wall is drawn over the series.
 void TCustomChart::DrawAxes() {
   const bool bottomLater = DrawBackWallAfter(0);

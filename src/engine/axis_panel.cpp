@@ -32,6 +32,7 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomQuilPanelExtended
   const bool repaint = AutoRepaint();
   SetAutoRepaint(false);
   hover_ = std::make_unique<TQuilHover>(this);
+  customAxes_ = std::make_unique<ROvedeCustomAxes>(*this);
   SetAutoRepaint(repaint);
 }
 
@@ -39,6 +40,7 @@ TCustomAxisPanel::~TCustomAxisPanel() {
   SetAutoRepaint(false);
   DoNotBroadcast = true;
   tools_.Clear();
+  customAxes_->Clear();
   DetachAll();
   // Elements this panel owns reach back into its lists while they go.
   DestroyComponents();

@@ -7,6 +7,7 @@
 
 #include "engine/chart_axes.h"
 #include "engine/chart_tools.h"
+#include "engine/custom_axes.h"
 #include "engine/series_events.h"
 #include "engine/series_list.h"
 #include "engine/series_selected.h"
@@ -98,6 +99,9 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeAxes& Axes() { return axes_; }
   const ROvedeAxes& Axes() const { return axes_; }
   void RemoveAxis(ROvedeAxis& axis);
+  // The axes added beyond the standard ones, owned here and listed in Axes after them.
+  ROvedeCustomAxes& CustomAxes() { return *customAxes_; }
+  const ROvedeCustomAxes& CustomAxes() const { return *customAxes_; }
   // The thickness of the wall on the axis' side, which the axis keeps clear of.
   int AxisWallSize(const ROvedeAxis& axis) const { return CalcWallSize(axis); }
   // The first active series drawn against the axis, else the first one drawn against it at
@@ -217,6 +221,7 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   ROvedeSeriesList seriesList_;
   ROvedeTools tools_;
   ROvedeAxes axes_;
+  std::unique_ptr<ROvedeCustomAxes> customAxes_;
   std::unique_ptr<TQuilHover> hover_;
   std::unique_ptr<TQuilPen> legendPen_;
   TColor legendColor_ = clQuilColor;

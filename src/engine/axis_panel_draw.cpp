@@ -85,7 +85,9 @@ void TCustomAxisPanel::SetSeriesZOrder() {
     maxZOrder_ = -1;
     for (ROvedeSeries* series : slotted) series->CalcZOrder();
   }
-  if (DepthAxisInverted()) return;
+  // An inverted depth axis keeps the slots CalcZOrder gave (the first series in front); a flat
+  // chart has one slot whatever the axis says, so nothing from an earlier 3D frame lingers.
+  if (applyZ && DepthAxisInverted()) return;
   for (ROvedeSeries* series : slotted) series->SetIZOrder(applyZ ? maxZOrder_ - series->ZOrder() : 0);
 }
 

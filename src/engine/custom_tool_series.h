@@ -4,6 +4,7 @@
 
 namespace quil {
 
+class ROvedeAxis;
 class ROvedeSeries;
 
 // A tool that works on one series. The series is not owned: when it is destroyed the tool is
@@ -17,6 +18,13 @@ class TQuilCustomToolSeries : public TQuilCustomTool {
   ROvedeSeries* Series() const { return series_; }
   virtual void SetSeries(ROvedeSeries* series);
 
+  // The axes the tool works against: those of its series (its custom axis when it chose one);
+  // without a series the bottom (left) axis when an active series uses it, else the top
+  // (right) one, else the first custom axis of that direction an active series uses, else the
+  // bottom (left) axis. None without a chart.
+  ROvedeAxis* GetHorizAxis() const { return GetAxis(true); }
+  ROvedeAxis* GetVertAxis() const { return GetAxis(false); }
+
   // Also copies Series.
   void Assign(const TPersistent& source) override;
 
@@ -24,6 +32,8 @@ class TQuilCustomToolSeries : public TQuilCustomTool {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  ROvedeAxis* GetAxis(bool horizontal) const;
+
   ROvedeSeries* series_ = nullptr;
 };
 

@@ -222,9 +222,10 @@ class ROvedeAxis : public TPersistent {
   const TAxisLabels& FrameLabels() const { return frameLabels_; }
   // Where the labels of the last drawing went, in device pixels, turned and projected as drawn.
   // Crowded or squeezed axes show what fits: labels that would reach outside the chart's bounds
-  // are left out, and so are labels that would overlap a neighbour in their row (generated
-  // labels are thinned to every n-th, so they stay evenly spaced). With TickOnLabelsOnly the
-  // ticks and grid lines of left-out labels go with them.
+  // are left out, and so are value labels and fixed items that would overlap a neighbour in
+  // their row (value labels are thinned to every n-th, so they stay evenly spaced); point
+  // labels follow LabelsSeparation alone. With TickOnLabelsOnly the ticks and grid lines of
+  // left-out labels go with them.
   const std::vector<TRect>& LabelBounds() const { return labelBounds_; }
 
   // Draws the axis with the chart's canvas; CalcPosAxis places the line from ChartRect first.
@@ -256,7 +257,7 @@ class ROvedeAxis : public TPersistent {
   void DrawTicksGrid();
   void DrawLineSegment(int start, int end);
   void DrawTicks(const std::vector<int>& ticks, int length, int sign);
-  void DrawMinorTicks();
+  std::vector<int> MinorTickPositions() const;
   void DrawGrids();
   void DrawGridLine(int pos);
   // Where one label of FrameLabels goes: the anchor and alignment it is drawn with and the box

@@ -106,10 +106,19 @@ void ROvedeAxis::DrawTicksGrid() {
     DrawTicks(ticks, -tickInnerLength_, -1);
     canvas.EndEntity();
   }
-  if (minorTickLength_ != 0 && minorTicks_->Visible() && ticks.size() > 1) {
+  const bool minorTicks = minorTickLength_ != 0 && minorTicks_->Visible();
+  if ((!minorTicks && !minorGrid_->Visible()) || ticks.size() < 2) return;
+  const std::vector<int> minor = MinorTickPositions();
+  if (minorTicks) {
     canvas.BeginEntity("MinorTicks", nullptr, nullptr);
     canvas.AssignVisiblePen(*minorTicks_);
-    DrawMinorTicks();
+    DrawTicks(minor, minorTickLength_, 1);
+    canvas.EndEntity();
+  }
+  if (minorGrid_->Visible()) {
+    canvas.BeginEntity("MinorGrid", nullptr, nullptr);
+    canvas.AssignVisiblePen(*minorGrid_);
+    for (const int pos : minor) DrawGridLine(pos);
     canvas.EndEntity();
   }
 }
@@ -149,23 +158,33 @@ void ROvedeAxis::DrawTicks(const std::vector<int>& ticks, int length, int sign) 
   }
 }
 
-// The spacing of the first two ticks continues beyond the outermost ones while inside the axis.
-void ROvedeAxis::DrawMinorTicks() {
+// MinorTickCount marks between neighbouring ticks. On a linear axis they are evenly spaced by
+// the first two ticks' distance, and that spacing continues beyond the outermost ticks while
+// inside the axis; on a logarithmic axis they split each interval's values evenly, so they
+// crowd towards its upper end.
+std::vector<int> ROvedeAxis::MinorTickPositions() const {
   const std::vector<int>& ticks = frameLabels_.Ticks;
-  const double spacing = (ticks[1] - ticks[0]) / double(minorTickCount_ + 1);
-  if (spacing == 0) return;
   const int low = std::min(IStartPos(), IEndPos());
   const int high = std::max(IStartPos(), IEndPos());
   std::vector<int> marks;
-  auto addFrom = [&](double from, double step) {
-    for (int k = 1; k <= minorTickCount_; ++k) {
-      const int pos = QuilRound(from + k * step);
-      if (pos > low && pos < high) marks.push_back(pos);
+  auto keep = [&](int pos) {
+    if (pos > low && pos < high) marks.push_back(pos);
+  };
+  if (Logarithmic()) {
+    for (std::size_t i = 1; i < ticks.size(); ++i) {
+      const double from = CalcPosPoint(ticks[i - 1]), to = CalcPosPoint(ticks[i]);
+      for (int k = 1; k <= minorTickCount_; ++k) keep(CalcPosValue(from + k * (to - from) / (minorTickCount_ + 1)));
     }
+    return marks;
+  }
+  const double spacing = (ticks[1] - ticks[0]) / double(minorTickCount_ + 1);
+  if (spacing == 0) return marks;
+  auto addFrom = [&](double from, double step) {
+    for (int k = 1; k <= minorTickCount_; ++k) keep(QuilRound(from + k * step));
   };
   addFrom(ticks[0], -spacing);
   for (const int tick : ticks) addFrom(tick, spacing);
-  DrawTicks(marks, minorTickLength_, 1);
+  return marks;
 }
 
 void ROvedeAxis::DrawGrids() {

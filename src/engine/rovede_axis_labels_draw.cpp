@@ -157,9 +157,11 @@ ROvedeAxis::TLabelPlace ROvedeAxis::PlaceAxisLabel(int x, int y, int z, const st
   return place;
 }
 
-// Decides which labels are drawn, and with TickOnLabelsOnly which ticks remain. Fixed items and
-// point labels lie unevenly, so each keeps clear of the last one kept; generated value and
-// series labels lie evenly and are thinned to every n-th.
+// Decides which labels are drawn, and with TickOnLabelsOnly which ticks remain. Point labels
+// were spaced by LabelsSeparation when they were generated and are all drawn (a separation of 0
+// asks for every one). Fixed items lie unevenly, so each keeps clear of the last one kept;
+// generated value and series labels lie evenly and are thinned to every n-th, which mends the
+// collisions of long or turned value texts that the increment alone cannot foresee.
 void ROvedeAxis::FitLabels() {
   labelPlaces_.clear();
   labelBounds_.clear();
@@ -173,8 +175,10 @@ void ROvedeAxis::FitLabels() {
   const std::size_t rows = alternate ? 2 : 1;
   const TAxisLabelStyle style = scale_->CalcLabelStyle();
   const bool pointLabels = !IsDepthAxis() && (style == talText || style == talMark || style == talPointValue);
-  const bool uneven = !items_.empty() || pointLabels;
-  places = uneven ? GreedilyThinned(places, rows) : EvenlyThinned(places, rows);
+  if (!items_.empty())
+    places = GreedilyThinned(places, rows);
+  else if (!pointLabels)
+    places = EvenlyThinned(places, rows);
 
   const int alternateShift = alternate && !horizontal_ ? MaxLabelsWidth() : TextHeightW();
   for (std::size_t k = 0; k < places.size(); ++k) {

@@ -17,6 +17,7 @@ target_sources(chart_core PRIVATE
   series.cpp
   series_axis_mapping.cpp
   series_chart_link.cpp
+  series_custom_axes.cpp
   series_data_stream.cpp
   series_drawing.cpp
   series_legend.cpp

@@ -182,6 +182,7 @@ void ROvedeSeries::Assign(const TPersistent& source) {
 
 void ROvedeSeries::DefineProperties(TFiler& filer) {
   TCustomChartSeries::DefineProperties(filer);
+  DefineCustomAxes(filer);
   filer.DefineBinaryProperty(
       "Data", [this](TMemoryStream& stream) { ReadData(stream); },
       [this](TMemoryStream& stream) { WriteData(stream); }, Count() > 0);

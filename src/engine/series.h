@@ -281,8 +281,11 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   // Copies settings and points; AssignFormatting copies the look alone.
   void Assign(const TPersistent& source) override;
   virtual void AssignFormatting(const ROvedeSeries& source);
-  // "Data": the stored points.
+  // "Data": the stored points; "CustomHorizAxis", "CustomVertAxis": the custom axes by their
+  // index in the chart's CustomAxes.
   void DefineProperties(TFiler& filer) override;
+  // Custom axes read before the series had its chart are looked up now.
+  void Loaded() override;
   // Reads the points of a "Data" value. A stream that ends early, or claims more points than it
   // holds, raises "Stream read error" and leaves the series as it was.
   void ReadData(TMemoryStream& stream);
@@ -321,6 +324,9 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   void InsertColor(int index, TColor color);
   void DeleteFromLists(int start, int quantity);
   void CheckMouseLeaves(int found);
+  void DefineCustomAxes(TFiler& filer);
+  void ReadCustomAxis(bool horizontal, int index);
+  void ResolveStoredCustomAxes();
 
   ROvedeValueLists valuesList_;
   ROvedeValueList* xValues_;
@@ -331,6 +337,9 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   std::unique_ptr<TQuilSelected> selected_;
   ROvedeAxis* customHorizAxis_ = nullptr;
   ROvedeAxis* customVertAxis_ = nullptr;
+  // Stored custom axis indices not yet looked up in the chart, or -1.
+  int storedCustomHorizAxis_ = -1;
+  int storedCustomVertAxis_ = -1;
   ROvedeAxis* getHorizAxis_ = nullptr;
   ROvedeAxis* getVertAxis_ = nullptr;
   std::string valueFormat_;

@@ -50,6 +50,8 @@ void ROvedeSeries::CalcZOrder() {
       iZOrder_ = 0;
     }
   } else {
+    // Taken afresh each frame: a frame with the depth axis the other way round replaced it.
+    iZOrder_ = zOrder_;
     chart->SetMaxZOrder(std::max(chart->MaxZOrder(), zOrder_));
   }
 }

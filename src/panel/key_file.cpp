@@ -1,98 +1,75 @@
 #include "panel/key_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "core/exceptions.h"
-
 namespace quil {
 
 namespace {
 
-std::string Trim(const std::string& s) {
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view Trim(std::string_view s) {
   const auto first = s.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
+  if (first == std::string_view::npos) return {};
   const auto last = s.find_last_not_of(" \t\r");
   return s.substr(first, last - first + 1);
 }
 
 }  // namespace
 
-TKeyFile TKeyFile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return Parse(text.str());
-}
-
-TKeyFile TKeyFile::Parse(const std::string& text) {
-  TKeyFile file;
-  std::istringstream in(text);
-  std::string raw;
-  std::string group;
-  while (std::getline(in, raw)) {
-    Line line{raw, group, {}, {}, false};
-    const std::string t = Trim(raw);
-    if (t.size() >= 2 && t.front() == '[' && t.back() == ']') {
-      group = t.substr(1, t.size() - 2);
-      line.group = group;
-      line.header = true;
-    } else if (!t.empty() && t[0] != '#' && t[0] != ';') {
-      const auto eq = t.find('=');
-      if (eq != std::string::npos) {
-        line.key = Trim(t.substr(0, eq));
-        line.value = Trim(t.substr(eq + 1));
+void ScanKeyFile(std::string_view text, const std::function<void(const TKeyFileLine&)>& visit) {
+  std::size_t begin = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
+  std::string_view group;
+  while (begin < text.size()) {
+    std::size_t end = text.find('\n', begin);
+    const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
+    if (end == std::string_view::npos) end = text.size();
+    if (end > begin && text[end - 1] == '\r') --end;
+    const std::string_view line = Trim(text.substr(begin, end - begin));
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+      group = line.substr(1, line.size() - 2);
+      visit({group, {}, {}, begin, end});
+    } else if (!line.empty() && line.front() != '#' && line.front() != ';') {
+      const auto eq = line.find('=');
+      if (eq != std::string_view::npos) {
+        const std::string_view key = Trim(line.substr(0, eq));
+        if (!key.empty()) visit({group, key, Trim(line.substr(eq + 1)), begin, end});
       }
     }
-    file.lines_.push_back(std::move(line));
+    begin = next;
   }
+}
+
+TKeyFile TKeyFile::Parse(std::string text) {
+  TKeyFile file;
+  file.text_ = std::move(text);
   return file;
 }
 
 std::optional<std::string> TKeyFile::Value(const std::string& group, const std::string& key) const {
-  for (const Line& l : lines_)
-    if (!l.key.empty() && l.group == group && l.key == key) return l.value;
-  return std::nullopt;
+  std::optional<std::string> found;
+  ScanKeyFile(text_, [&](const TKeyFileLine& line) {
+    if (!found && !line.Key.empty() && line.Group == group && line.Key == key) found = std::string(line.Value);
+  });
+  return found;
 }
 
 void TKeyFile::SetValue(const std::string& group, const std::string& key, const std::string& value) {
-  std::size_t lastOfGroup = lines_.size();
-  bool groupSeen = false;
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    Line& l = lines_[i];
-    if (l.group != group) continue;
-    groupSeen = true;
-    // New keys go after the group's last value (or its header), before any blank lines.
-    if (!l.key.empty() || l.header) lastOfGroup = i;
-    if (l.key == key) {
-      l.value = value;
-      l.text = key + "=" + value;
-      return;
-    }
+  const std::string entry = key + "=" + value;
+  std::optional<TKeyFileLine> match;
+  std::optional<std::size_t> groupEnd;
+  ScanKeyFile(text_, [&](const TKeyFileLine& line) {
+    if (line.Group != group) return;
+    groupEnd = line.End;
+    if (!match && line.Key == key) match = line;
+  });
+  if (match) {
+    text_.replace(match->Begin, match->End - match->Begin, entry);
+  } else if (groupEnd) {
+    text_.insert(*groupEnd, "\n" + entry);
+  } else {
+    if (!text_.empty() && text_.back() != '\n') text_ += '\n';
+    if (!text_.empty() && !text_.ends_with("\n\n")) text_ += '\n';
+    text_ += "[" + group + "]\n" + entry + "\n";
   }
-  if (!groupSeen) {
-    if (!lines_.empty() && !Trim(lines_.back().text).empty()) lines_.push_back({"", lines_.back().group, {}, {}, false});
-    lines_.push_back({"[" + group + "]", group, {}, {}, true});
-    lastOfGroup = lines_.size() - 1;
-  }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(lastOfGroup + 1), Line{key + "=" + value, group, key, value, false});
-}
-
-std::string TKeyFile::ToText() const {
-  std::string text;
-  for (const Line& l : lines_) text += l.text + "\n";
-  return text;
-}
-
-void TKeyFile::Save(const std::string& path) const {
-  std::error_code ec;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), ec);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) throw EQuilError("Cannot write " + path);
-  out << ToText();
-  if (!out) throw EQuilError("Cannot write " + path);
 }
 
 }  // namespace quil

@@ -1,6 +1,7 @@
 target_sources(chart_core PRIVATE
   back_image.cpp
   key_file.cpp
+  option_file.cpp
   option_store.cpp
   panel_no_caption.cpp
   quil_panel_extended.cpp

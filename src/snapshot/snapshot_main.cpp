@@ -3,11 +3,14 @@
 #include <charconv>
 #include <cstdio>
 #include <exception>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/library_startup.h"
 #include "app/main_form.h"
 #include "panel/headless_host.h"
+#include "snapshot/png_file.h"
 
 namespace {
 
@@ -16,9 +19,23 @@ constexpr int kDefaultWidth = 913;
 constexpr int kDefaultHeight = 705;
 constexpr int kMaxSide = 16384;
 
+struct TSnapshotRequest {
+  std::string Output;
+  int Width = kDefaultWidth;
+  int Height = kDefaultHeight;
+};
+
 bool ParseSide(std::string_view text, int& value) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   return error == std::errc() && end == text.data() + text.size() && value >= 1 && value <= kMaxSide;
+}
+
+std::optional<TSnapshotRequest> ParseArguments(int argc, char** argv) {
+  if (argc != 2 && argc != 4) return std::nullopt;
+  TSnapshotRequest request;
+  request.Output = argv[1];
+  if (argc == 4 && !(ParseSide(argv[2], request.Width) && ParseSide(argv[3], request.Height))) return std::nullopt;
+  return request;
 }
 
 int Usage() {
@@ -27,20 +44,24 @@ int Usage() {
   return 2;
 }
 
+// The main window's own chart, configured as the window configures it.
+void RenderSnapshot(const TSnapshotRequest& request) {
+  const quil::TLibraryStartup library;
+  auto form = quil::CreateMainForm();
+  auto* chart = dynamic_cast<quil::TControl*>(form->FindComponent("Chart1"));
+  quil::THeadlessHost host(*chart);
+  quil::WritePngFile(host.Render(request.Width, request.Height), request.Output);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  int width = kDefaultWidth;
-  int height = kDefaultHeight;
-  if (argc != 2 && argc != 4) return Usage();
-  if (argc == 4 && !(ParseSide(argv[2], width) && ParseSide(argv[3], height))) return Usage();
+  const std::optional<TSnapshotRequest> request = ParseArguments(argc, argv);
+  if (!request) return Usage();
   try {
-    const quil::TLibraryStartup library;
-    // The main window's own chart, configured as the window configures it.
-    auto form = quil::CreateMainForm();
-    auto* chart = dynamic_cast<quil::TControl*>(form->FindComponent("Chart1"));
-    quil::THeadlessHost host(*chart);
-    host.Render(width, height).SaveToPNGFile(argv[1]);
+    // Before the render: a large picture is not drawn for a file that cannot be written.
+    quil::CheckPngFileWritable(request->Output);
+    RenderSnapshot(*request);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "chart_snapshot: %s\n", e.what());
     return 1;

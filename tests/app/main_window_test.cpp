@@ -1,5 +1,6 @@
 // The program as a user meets it: started as its own process on the test's X display, looked
 // at through the window's pixels, driven with the real keyboard and mouse, closed by request.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -10,6 +11,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,9 +43,12 @@ class MainWindowTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
+    errors_ = std::filesystem::temp_directory_path() / ("quil-main-window-" + std::to_string(getpid()) + ".stderr");
     pid_ = fork();
     ASSERT_GE(pid_, 0);
     if (pid_ == 0) {
+      const int fd = open(errors_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (fd >= 0) dup2(fd, STDERR_FILENO);
       execl(QUIL_APP_PATH, QUIL_APP_PATH, static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -54,6 +61,15 @@ class MainWindowTest : public ::testing::Test {
       kill(pid_, SIGKILL);
       waitpid(pid_, nullptr, 0);
     }
+    std::filesystem::remove(errors_);
+  }
+
+  void UseThenClose(bool destroy);
+
+  // What the program wrote on stderr so far.
+  std::string Errors() const {
+    std::ifstream in(errors_);
+    return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
   bool ChartPainted() const {
@@ -76,6 +92,7 @@ class MainWindowTest : public ::testing::Test {
   TXSession& x_ = *session_;
   pid_t pid_ = -1;
   Window window_ = 0;
+  std::filesystem::path errors_;
 };
 
 TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
@@ -205,7 +222,31 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithStatusZero) {
   const std::optional<int> status = WaitForExit(5s);
   ASSERT_TRUE(status.has_value()) << "still running 5 s after the close request";
   EXPECT_EQ(*status, 0);
+  EXPECT_EQ(Errors(), "") << "closing must be silent";
 }
+
+// After the mouse has been over the chart and the focus has moved, the window is closed the
+// polite way (WM_DELETE_WINDOW) or destroyed outright by another client: either way the
+// program ends normally and says nothing.
+void MainWindowTest::UseThenClose(bool destroy) {
+  x_.MoveMouse(window_, kChartLeft + 300, kChartTop + 300);
+  x_.MoveMouse(window_, kChartLeft + 350, kChartTop + 320);
+  x_.Focus(window_);
+  x_.Key("Tab");
+  x_.MoveMouse(window_, 20, 20);
+  if (destroy)
+    x_.DestroyWindow(window_);
+  else
+    x_.RequestClose(window_);
+  const std::optional<int> status = WaitForExit(5s);
+  ASSERT_TRUE(status.has_value()) << "still running 5 s after the window went";
+  EXPECT_EQ(*status, 0);
+  EXPECT_EQ(Errors(), "") << "closing must be silent";
+}
+
+TEST_F(MainWindowTest, ClosingAfterUseIsSilent) { UseThenClose(false); }
+
+TEST_F(MainWindowTest, AWindowDestroyedByAnotherClientEndsTheProgramSilently) { UseThenClose(true); }
 
 }  // namespace
 }  // namespace quil::testing

@@ -130,6 +130,11 @@ void TXSession::RequestClose(Window window) {
   Sync();
 }
 
+void TXSession::DestroyWindow(Window window) {
+  XDestroyWindow(display_, window);
+  Sync();
+}
+
 void TXSession::Sync() { XSync(display_, False); }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {

@@ -51,6 +51,9 @@ class TXSession {
   void Resize(Window window, int width, int height);
   // What a window manager sends when the user closes the window.
   void RequestClose(Window window);
+  // Destroys the window outright, as a window manager or a tool may do to a window that
+  // ignores the close request.
+  void DestroyWindow(Window window);
   // Lets go of every button and key still held, so one test cannot leave the next a drag.
   void ReleaseAll();
   void Sync();

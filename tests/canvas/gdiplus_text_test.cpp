@@ -109,6 +109,40 @@ TEST_F(GDIPlusText, UnknownFontsFallBackToAnInstalledOne) {
   EXPECT_GT(CountPixels(clBlack, {0, 0, 300, 200}) + CountBlended(clBlack, {0, 0, 300, 200}), 20);
 }
 
+// The two digital fonts the program carries answer to their names; other families, and the
+// fallback for unknown ones, stay as they were.
+TEST_F(GDIPlusText, TheCarriedDigitalFontsAnswerToTheirNames) {
+  StartText(400, 120);
+  const std::string clock = "8888:88";
+  auto sizeIn = [&](const char* name, const std::string& text) {
+    canvas->Font().SetName(name);
+    return canvas->TextSize(text);
+  };
+  const TPointFloat arial = sizeIn("Arial", clock);
+  const TPointFloat fallback = sizeIn("No Such Font Family 12345", clock);
+  const TPointFloat elektra = sizeIn("Elektra", clock);
+  const TPointFloat digital = sizeIn("DS-Digital", clock);
+  for (const TPointFloat& carried : {elektra, digital}) {
+    EXPECT_GT(carried.x, 0);
+    EXPECT_NE(carried.x, fallback.x);
+  }
+  EXPECT_EQ(sizeIn("Arial", clock).x, arial.x);
+
+  canvas->Font().SetName("Elektra");
+  canvas->TextOut(10, 10, clock);
+  const TRect ink = InkBounds({0, 0, 400, 50});
+  EXPECT_NEAR(ink.Width(), elektra.x, 4) << "drawn in the font it was measured in";
+  // Two faces: the same letters drawn side by side differ.
+  canvas->TextOut(10, 60, "12:34 WMKX");
+  canvas->Font().SetName("DS-Digital");
+  canvas->TextOut(210, 60, "12:34 WMKX");
+  Save("gdiplus_digital_fonts.png");
+  int differing = 0;
+  for (int y = 55; y < 100; ++y)
+    for (int x = 0; x < 200; ++x) differing += Pixel(x, y) != Pixel(x + 200, y);
+  EXPECT_GT(differing, 20);
+}
+
 TEST_F(GDIPlusText, AlignmentsPlaceTheNamedEdgeAtThePoint) {
   StartText();
   canvas->SetTextAlign(TA_RIGHT);

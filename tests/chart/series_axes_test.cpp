@@ -130,6 +130,27 @@ TEST_F(SeriesAxesTest, TheAxesShownAreTheOnesTheSeriesDrawAgainst) {
   EXPECT_FALSE(chart.TopAxis().IsVisible());
 }
 
+// The first series sits at the back and is drawn first; inverting the depth axis brings it to
+// the front, and the series behind it are then drawn before it.
+TEST_F(SeriesAxesTest, AnInvertedDepthAxisBringsTheFirstSeriesToTheFront) {
+  TDotSeries& first = AddDots({{0, 0}});
+  TDotSeries& second = AddDots({{1, 1}});
+  std::vector<const ROvedeSeries*> order;
+  chart.OnDrawValue = [&](ROvedeSeries& s, int) { order.push_back(&s); };
+  host->Render();
+  EXPECT_EQ(first.IZOrder(), 1);
+  EXPECT_EQ(second.IZOrder(), 0);
+  EXPECT_EQ(order, (std::vector<const ROvedeSeries*>{&first, &second}));
+
+  chart.DepthAxis().SetInverted(true);
+  order.clear();
+  host->Render();
+  EXPECT_EQ(first.IZOrder(), 0);
+  EXPECT_EQ(second.IZOrder(), 1);
+  EXPECT_LT(first.StartZ(), second.StartZ());
+  EXPECT_EQ(order, (std::vector<const ROvedeSeries*>{&second, &first}));
+}
+
 TEST_F(SeriesAxesTest, GetAxisSeriesPrefersAnActiveSeries) {
   TDotSeries& hidden = AddDots({});
   TDotSeries& shown = AddDots({});
@@ -323,9 +344,18 @@ TEST_F(SeriesAxesTest, CrowdedPointLabelsKeepClearOfEachOther) {
     const int width = chart.Canvas().TextWidth(labels.Items[i].Text);
     EXPECT_GE(labels.Items[i].Pos - labels.Items[i - 1].Pos, width) << labels.Items[i].Text;
   }
+  // The labels spaced that way are all drawn, not thinned again by their boxes.
+  const std::size_t spaced = labels.Items.size();
+  EXPECT_EQ(Axis("Bottom").LabelBounds().size(), spaced);
+  // No separation asks for every label, even where they overlap.
   Axis("Bottom").SetLabelsSeparation(0);
   host->Render();
   EXPECT_EQ(Axis("Bottom").FrameLabels().Items.size(), 400u);
+  EXPECT_GE(Axis("Bottom").LabelBounds().size(), 398u) << "only the ends may reach outside the chart";
+  // A wider separation keeps the labels further apart.
+  Axis("Bottom").SetLabelsSeparation(100);
+  host->Render();
+  EXPECT_LT(Axis("Bottom").FrameLabels().Items.size(), spaced);
 }
 
 TEST_F(SeriesAxesTest, AWallWithThicknessPushesItsAxisOutwards) {

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 
 #include "core/component.h"
-#include "core/filer.h"
-#include "core/reader.h"
+#include "engine/capturing_filer.h"
 #include "engine/custom_tool_axis.h"
 #include "engine/rovede_axis.h"
 #include "series_test_support.h"
@@ -13,51 +11,10 @@
 namespace quil {
 namespace {
 
+using testing::TCapturingFiler;
+using testing::TIntegerReader;
+using testing::TIntegerWriter;
 using testing::TTestAxisPanel;
-
-class TIntegerReader : public TReader {
- public:
-  explicit TIntegerReader(int32_t value) : value_(value) {}
-  int32_t ReadInteger() override { return value_; }
-  void ReadListBegin() override {}
-  void ReadListEnd() override {}
-  bool EndOfList() override { return true; }
-  int64_t ReadInt64() override { return value_; }
-  double ReadFloat() override { return value_; }
-  std::string ReadString() override { return {}; }
-  std::string ReadIdent() override { return {}; }
-  bool ReadBoolean() override { return false; }
-
- private:
-  int32_t value_;
-};
-
-class TIntegerWriter : public TWriter {
- public:
-  void WriteListBegin() override {}
-  void WriteListEnd() override {}
-  void WriteInteger(int64_t value) override { Written.push_back(value); }
-  void WriteFloat(double) override {}
-  void WriteString(const std::string&) override {}
-  void WriteIdent(const std::string&) override {}
-  void WriteBoolean(bool) override {}
-  std::vector<int64_t> Written;
-};
-
-struct TDefined {
-  TFiler::TReaderProc Read;
-  TFiler::TWriterProc Write;
-  bool HasData = false;
-};
-
-class TCapturingFiler : public TFiler {
- public:
-  void DefineProperty(const std::string& name, TReaderProc read, TWriterProc write, bool hasData) override {
-    Defined[name] = {std::move(read), std::move(write), hasData};
-  }
-  void DefineBinaryProperty(const std::string&, TStreamProc, TStreamProc, bool) override {}
-  std::map<std::string, TDefined> Defined;
-};
 
 class CustomToolAxisTest : public ::testing::Test {
  protected:

@@ -119,6 +119,49 @@ TEST_F(RovedeAxisDrawTest, GridLinesAtTicksOrBetweenThem) {
   EXPECT_EQ(columns, (std::vector<int>{bottom.CalcPosValue(2.5), bottom.CalcPosValue(7.5)}));
 }
 
+// The minor grid runs across the chart at the minor ticks' positions, whether or not the minor
+// ticks themselves are drawn; on a logarithmic axis at the values between the decades.
+TEST_F(RovedeAxisDrawTest, MinorGridLinesAtTheMinorTicks) {
+  ROvedeAxis& bottom = chart_.Bottom();
+  bottom.Grid().Hide();
+  bottom.MinorGrid().Show();
+  bottom.MinorGrid().SetColor(clRed);
+  auto gridColumns = [&](const TBitmap& bitmap) {
+    std::vector<int> columns;
+    const int y = chart_.Left().ICenterPos() + 10;
+    for (int x = bottom.IStartPos() + 1; x < bottom.IEndPos(); ++x)
+      if (IsReddish(bitmap.Pixel(x, y))) columns.push_back(x);
+    return columns;
+  };
+  bottom.SetMinMax(0, 10);
+  bottom.SetIncrement(5);
+  bottom.SetMinorTickCount(4);
+  const std::vector<int> linear = gridColumns(Frame("rovede_axis_minor_grid.png"));
+  std::vector<int> expected;
+  for (const double v : {1, 2, 3, 4, 6, 7, 8, 9}) expected.push_back(bottom.CalcPosValue(v));
+  auto expectNear = [](const std::vector<int>& columns, const std::vector<int>& wanted) {
+    ASSERT_EQ(columns.size(), wanted.size());
+    for (std::size_t i = 0; i < wanted.size(); ++i) EXPECT_NEAR(columns[i], wanted[i], 1) << i;
+  };
+  expectNear(linear, expected);
+  bottom.SetMinorTickLength(0);
+  EXPECT_EQ(gridColumns(Frame()), linear);
+
+  bottom.MinorGrid().Hide();
+  EXPECT_TRUE(gridColumns(Frame()).empty());
+
+  bottom.MinorGrid().Show();
+  bottom.SetLogarithmic(true);
+  bottom.SetMinMax(1, 100);
+  bottom.SetIncrement(0);
+  bottom.SetMinorTickCount(8);
+  const std::vector<int> logColumns = gridColumns(Frame("rovede_axis_minor_grid_log.png"));
+  expected.clear();
+  for (const double decade : {1, 10})
+    for (int k = 2; k <= 9; ++k) expected.push_back(bottom.CalcPosValue(k * decade));
+  expectNear(logColumns, expected);
+}
+
 TEST_F(RovedeAxisDrawTest, AlternateLabelsPutTheFirstOneARowFurtherOut) {
   ROvedeAxis& bottom = chart_.Bottom();
   bottom.SetMinMax(0, 10);

@@ -215,6 +215,26 @@ TEST_F(SeriesChartTest, ExplicitZOrderRaisesTheMaximum) {
   EXPECT_EQ(b.IZOrder(), 0);
 }
 
+// With the depth axis inverted the slots are the computed ones, however the frames before
+// left them, and a flat chart puts every series in slot 0.
+TEST_F(SeriesChartTest, InvertedDepthSlotsDoNotKeepAnEarlierFramesSlots) {
+  TLoggingSeries& a = NewSeries();
+  TLoggingSeries& b = NewSeries();
+  chart_.AddSeries(a);
+  chart_.AddSeries(b);
+  a.SetZOrder(3);
+  chart_.SetSeriesZOrder();
+  chart_.InvertDepthAxis = true;
+  chart_.SetSeriesZOrder();
+  EXPECT_EQ(a.IZOrder(), 3);
+  EXPECT_EQ(b.IZOrder(), 4);
+
+  chart_.SetView3D(false);
+  chart_.SetSeriesZOrder();
+  EXPECT_EQ(a.IZOrder(), 0);
+  EXPECT_EQ(b.IZOrder(), 0);
+}
+
 TEST_F(SeriesChartTest, DepthPositionsFollowTheSlot) {
   TLoggingSeries& series = NewSeries();
   chart_.AddSeries(series);

@@ -1,0 +1,166 @@
+// chart_snapshot run as a separate process: what it writes and what it says when it cannot.
+#include <cairo.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TRun {
+  int Status = -1;
+  std::string Errors;
+};
+
+// Limits for the child alone: the largest file it may write, the memory it may map.
+struct TLimits {
+  std::optional<rlim_t> FileSize;
+  std::optional<rlim_t> AddressSpace;
+};
+
+bool Sanitized() {
+#if defined(__SANITIZE_ADDRESS__)
+  return true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+  return true;
+#endif
+#endif
+  return false;
+}
+
+class SnapshotCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("quil-snapshot-" + std::to_string(getpid()) + "-" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  TRun Run(const std::vector<std::string>& args, const TLimits& limits = {}) {
+    const fs::path errors = dir_ / "stderr.txt";
+    const pid_t pid = fork();
+    if (pid == 0) {
+      const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (fd >= 0) dup2(fd, STDERR_FILENO);
+      if (limits.FileSize) {
+        signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+        const rlimit limit{*limits.FileSize, *limits.FileSize};
+        setrlimit(RLIMIT_FSIZE, &limit);
+      }
+      if (limits.AddressSpace) {
+        const rlimit limit{*limits.AddressSpace, *limits.AddressSpace};
+        setrlimit(RLIMIT_AS, &limit);
+      }
+      std::vector<char*> argv{const_cast<char*>(QUIL_SNAPSHOT_PATH)};
+      for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+      argv.push_back(nullptr);
+      execv(QUIL_SNAPSHOT_PATH, argv.data());
+      _exit(127);
+    }
+    int raw = 0;
+    waitpid(pid, &raw, 0);
+    TRun run;
+    run.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    std::ifstream in(errors);
+    run.Errors.assign(std::istreambuf_iterator<char>(in), {});
+    fs::remove(errors);
+    return run;
+  }
+
+  // Everything in the folder but the given file.
+  std::vector<std::string> Others(const fs::path& keep) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_))
+      if (entry.path() != keep) names.push_back(entry.path().filename().string());
+    return names;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(SnapshotCommandTest, WritesThePictureAtTheAskedSize) {
+  const fs::path out = dir_ / "chart.png";
+  const TRun run = Run({out.string(), "320", "200"});
+  ASSERT_EQ(run.Status, 0) << run.Errors;
+  EXPECT_EQ(run.Errors, "");
+  cairo_surface_t* png = cairo_image_surface_create_from_png(out.c_str());
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  EXPECT_EQ(cairo_image_surface_get_width(png), 320);
+  EXPECT_EQ(cairo_image_surface_get_height(png), 200);
+  cairo_surface_destroy(png);
+  EXPECT_TRUE(Others(out).empty()) << "a temporary file was left behind";
+  EXPECT_EQ(fs::status(out).permissions() & fs::perms::others_read, fs::perms::others_read)
+      << "the picture is readable like any new file";
+}
+
+// Each place the picture cannot go is reported with the system's reason, before anything is
+// drawn: the largest picture is refused at once, even where it could not even be drawn.
+TEST_F(SnapshotCommandTest, AnUnwritableOutputIsReportedBeforeRendering) {
+  fs::create_directory(dir_ / "folder");
+  const struct {
+    std::string out;
+    const char* reason;
+  } cases[] = {
+      {(dir_ / "missing" / "chart.png").string(), "No such file or directory"},
+      {(dir_ / "folder").string(), "Is a directory"},
+      {"/dev/null", "not a regular file"},
+      {(dir_ / "plain" / "chart.png").string(), "Not a directory"},
+  };
+  std::ofstream(dir_ / "plain").put('x');
+  TLimits limits;
+  // 16384 x 16384 needs 1 GiB for its pixels alone; rendering it would fail differently.
+  if (!Sanitized()) limits.AddressSpace = rlim_t(768) << 20;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out);
+    const TRun run = Run({c.out, "16384", "16384"}, limits);
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Errors, "chart_snapshot: Cannot write " + c.out + ": " + c.reason + "\n");
+  }
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  EXPECT_TRUE(fs::is_directory(dir_ / "folder"));
+}
+
+// A write that fails half-way (here: the file size limit) leaves the earlier picture whole and
+// no partial file beside it.
+TEST_F(SnapshotCommandTest, AFailedWriteKeepsTheOldPicture) {
+  const fs::path out = dir_ / "chart.png";
+  ASSERT_EQ(Run({out.string(), "64", "48"}).Status, 0);
+  std::ifstream first(out, std::ios::binary);
+  const std::string before((std::istreambuf_iterator<char>(first)), {});
+  ASSERT_LT(before.size(), 4096u);
+
+  TLimits limits;
+  limits.FileSize = 4096;
+  const TRun run = Run({out.string(), "913", "705"}, limits);
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Errors, "chart_snapshot: Cannot write " + out.string() + ": File too large\n");
+  std::ifstream second(out, std::ios::binary);
+  EXPECT_EQ(std::string((std::istreambuf_iterator<char>(second)), {}), before);
+  EXPECT_TRUE(Others(out).empty()) << "a temporary file was left behind";
+}
+
+TEST_F(SnapshotCommandTest, BadArgumentsShowTheUsage) {
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {}, {"a.png", "10"}, {"a.png", "0", "10"}, {"a.png", "16385", "10"}, {"a.png", "10", "x"}}) {
+    const TRun run = Run(args);
+    EXPECT_EQ(run.Status, 2);
+    EXPECT_EQ(run.Errors.rfind("usage: chart_snapshot", 0), 0u) << run.Errors;
+  }
+}
+
+}  // namespace
