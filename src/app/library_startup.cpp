@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <string_view>
 
 #include "canvas/canvas_classes.h"
 #include "canvas/gdiplus_unit.h"
@@ -14,6 +15,7 @@
 #include "engine/custom_tool.h"
 #include "engine/themed_series.h"
 #include "panel/quil_panel.h"
+#include "series/surface/surface_series.h"
 
 namespace quil {
 
@@ -26,7 +28,11 @@ struct TNamedSeries {
   int Count;
 };
 
-const TMetaClass& SeriesNamed(const char* name) { return NamedClass(name, TThemedSeries::StaticClass()); }
+// The surface series is a class of this library; the other series kinds exist by name only.
+const TMetaClass& SeriesNamed(const char* name) {
+  if (std::string_view(name) == "TSurfaceSeries") return TSurfaceSeries::StaticClass();
+  return NamedClass(name, TThemedSeries::StaticClass());
+}
 const TMetaClass& ToolNamed(const char* name) { return NamedClass(name, TQuilCustomTool::StaticClass()); }
 const TMetaClass& FunctionNamed(const char* name) { return NamedClass(name, TComponent::StaticClass()); }
 

@@ -2,7 +2,7 @@
 
 #include "chart/rovede.h"
 #include "panel/option_store.h"
-#include "series/surface/custom3d_series.h"
+#include "series/surface/surface_series.h"
 
 namespace quil {
 
@@ -32,9 +32,12 @@ std::unique_ptr<TForm> CreateMainForm() {
   form->SetClientHeight(966);
   form->SetColor(clBtnFace);
 
-  auto& series = MakeOwned<TCustom3DSeries>(*form);
+  auto& series = MakeOwned<TSurfaceSeries>(*form);
   series.SetState(csLoading);
   series.SetName("Series1");
+  series.SetHoverElement(0);
+  series.Selected().Hover().SetVisible(false);
+  for (ROvedeValueList* list : {&series.XValues(), &series.YValues(), &series.ZValues()}) list->SetOrder(loNone);
 
   auto& chart = CreateLoading<ROvede>(*form, "Chart1");
   chart.SetBounds(185, 120, 913, 705);

@@ -22,6 +22,44 @@ std::string QuilMsg_ValuesY;
 std::string QuilMsg_Series;
 std::string QuilMsg_SeriesDelete;
 std::string QuilMsg_LegendFirstValue;
+std::string QuilMsg_Default;
+std::string QuilMsg_ThemeLumora;
+std::string QuilMsg_ThemeExcel;
+std::string QuilMsg_ThemeVictorian;
+std::string QuilMsg_ThemePastels;
+std::string QuilMsg_ThemeSolid;
+std::string QuilMsg_ThemeClassic;
+std::string QuilMsg_ThemeWeb;
+std::string QuilMsg_ThemeModern;
+std::string QuilMsg_ThemeRainbow;
+std::string QuilMsg_ThemeWinXP;
+std::string QuilMsg_ThemeMacOS;
+std::string QuilMsg_ThemeWinVista;
+std::string QuilMsg_ThemeGrayScale;
+std::string QuilMsg_ThemeOpera;
+std::string QuilMsg_ThemeWarm;
+std::string QuilMsg_ThemeCool;
+std::string QuilMsg_ThemeBlack;
+std::string QuilMsg_Metro;
+std::string QuilMsg_iOSPalette;
+std::string QuilMsg_AndroidPalette;
+std::string QuilMsg_LookoutPalette;
+std::string QuilMsg_SeawashPalette;
+std::string QuilMsg_ActivityPalette;
+std::string QuilMsg_Color;
+std::string QuilMsg_UpToValue;
+std::string QuilMsg_PaletteSteps;
+std::string QuilMsg_PaletteFileOpen;
+std::string QuilMsg_PaletteFileWrite;
+std::string QuilMsg_PaletteFileEmpty;
+std::string QuilMsg_PaletteFileLine;
+std::string QuilMsg_PaletteFileTooMany;
+std::string QuilMsg_PaletteFileTooLarge;
+std::string QuilMsg_PaletteFileBinary;
+std::string QuilMsg_NoValueAtXZ;
+std::string QuilMsg_GridPosition;
+std::string QuilMsg_GridSize;
+std::string QuilMsg_GridTooManyValues;
 
 namespace {
 
@@ -45,6 +83,44 @@ const std::vector<std::pair<std::reference_wrapper<std::string>, const char*>>& 
       {QuilMsg_Series, "Series"},
       {QuilMsg_SeriesDelete, "Series Delete: ValueIndex %d out of bounds (0 to %d)."},
       {QuilMsg_LegendFirstValue, "Legend First Value must be >= 0"},
+      {QuilMsg_Default, "Default"},
+      {QuilMsg_ThemeLumora, "Lumora"},
+      {QuilMsg_ThemeExcel, "Excel"},
+      {QuilMsg_ThemeVictorian, "Victorian"},
+      {QuilMsg_ThemePastels, "Pastels"},
+      {QuilMsg_ThemeSolid, "Solid"},
+      {QuilMsg_ThemeClassic, "Classic"},
+      {QuilMsg_ThemeWeb, "Web"},
+      {QuilMsg_ThemeModern, "Modern"},
+      {QuilMsg_ThemeRainbow, "Rainbow"},
+      {QuilMsg_ThemeWinXP, "Win. XP"},
+      {QuilMsg_ThemeMacOS, "Mac OS"},
+      {QuilMsg_ThemeWinVista, "Win. Vista"},
+      {QuilMsg_ThemeGrayScale, "Gray scale"},
+      {QuilMsg_ThemeOpera, "Opera"},
+      {QuilMsg_ThemeWarm, "Warm"},
+      {QuilMsg_ThemeCool, "Cool"},
+      {QuilMsg_ThemeBlack, "BlackIsBack"},
+      {QuilMsg_Metro, "Metro"},
+      {QuilMsg_iOSPalette, "iOS"},
+      {QuilMsg_AndroidPalette, "Android"},
+      {QuilMsg_LookoutPalette, "Lookout"},
+      {QuilMsg_SeawashPalette, "Seawash"},
+      {QuilMsg_ActivityPalette, "Activity"},
+      {QuilMsg_Color, "Color"},
+      {QuilMsg_UpToValue, "Up to Value"},
+      {QuilMsg_PaletteSteps, "Palette steps must not exceed %d"},
+      {QuilMsg_PaletteFileOpen, "Cannot open palette file %s"},
+      {QuilMsg_PaletteFileWrite, "Cannot write palette file %s"},
+      {QuilMsg_PaletteFileEmpty, "Palette file %s holds no palette"},
+      {QuilMsg_PaletteFileLine, "Palette file %s, line %d is not a colour followed by a value"},
+      {QuilMsg_PaletteFileTooMany, "Palette file %s holds more than %d entries"},
+      {QuilMsg_PaletteFileTooLarge, "Palette file %s is larger than %d bytes"},
+      {QuilMsg_PaletteFileBinary, "Palette file %s is not a text file"},
+      {QuilMsg_NoValueAtXZ, "No value found at XZ: %d %d"},
+      {QuilMsg_GridPosition, "Grid position %d %d is outside the grid (%d to %d, %d to %d)"},
+      {QuilMsg_GridSize, "Grid of %d x %d values is not possible: sizes are 0 or more and a grid holds at most %d cells"},
+      {QuilMsg_GridTooManyValues, "Irregular grid has more than %d different %s values"},
   };
   return texts;
 }

@@ -35,6 +35,49 @@ extern std::string QuilMsg_SeriesDelete;
 
 // Legend settings.
 extern std::string QuilMsg_LegendFirstValue;
+// Colour palettes: the names of the built-in palettes and the registry's "Default" entry.
+extern std::string QuilMsg_Default;
+extern std::string QuilMsg_ThemeLumora;
+extern std::string QuilMsg_ThemeExcel;
+extern std::string QuilMsg_ThemeVictorian;
+extern std::string QuilMsg_ThemePastels;
+extern std::string QuilMsg_ThemeSolid;
+extern std::string QuilMsg_ThemeClassic;
+extern std::string QuilMsg_ThemeWeb;
+extern std::string QuilMsg_ThemeModern;
+extern std::string QuilMsg_ThemeRainbow;
+extern std::string QuilMsg_ThemeWinXP;
+extern std::string QuilMsg_ThemeMacOS;
+extern std::string QuilMsg_ThemeWinVista;
+extern std::string QuilMsg_ThemeGrayScale;
+extern std::string QuilMsg_ThemeOpera;
+extern std::string QuilMsg_ThemeWarm;
+extern std::string QuilMsg_ThemeCool;
+extern std::string QuilMsg_ThemeBlack;
+extern std::string QuilMsg_Metro;
+extern std::string QuilMsg_iOSPalette;
+extern std::string QuilMsg_AndroidPalette;
+extern std::string QuilMsg_LookoutPalette;
+extern std::string QuilMsg_SeawashPalette;
+extern std::string QuilMsg_ActivityPalette;
+
+// Value palettes of 3D series and their files.
+extern std::string QuilMsg_Color;
+extern std::string QuilMsg_UpToValue;
+extern std::string QuilMsg_PaletteSteps;
+extern std::string QuilMsg_PaletteFileOpen;
+extern std::string QuilMsg_PaletteFileWrite;
+extern std::string QuilMsg_PaletteFileEmpty;
+extern std::string QuilMsg_PaletteFileLine;
+extern std::string QuilMsg_PaletteFileTooMany;
+extern std::string QuilMsg_PaletteFileTooLarge;
+extern std::string QuilMsg_PaletteFileBinary;
+
+// Grid index of 3D grid series.
+extern std::string QuilMsg_NoValueAtXZ;
+extern std::string QuilMsg_GridPosition;
+extern std::string QuilMsg_GridSize;
+extern std::string QuilMsg_GridTooManyValues;
 
 void InitializeMessages();
 void FinalizeMessages();

@@ -162,8 +162,9 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual void RecalcGetAxis();
   // The series draws against the axis (every depth axis counts).
   bool AssociatedToAxis(const ROvedeAxis& axis) const;
-  // XValues for an associated horizontal axis, YValues for an associated vertical one.
-  ROvedeValueList* ValueListOfAxis(const ROvedeAxis& axis) const;
+  // XValues for an associated horizontal axis, YValues for an associated vertical one; a kind
+  // with depth values answers for the depth axis.
+  virtual ROvedeValueList* ValueListOfAxis(const ROvedeAxis& axis) const;
   // Leaves the custom axis the chart is about to lose.
   void ForgetCustomAxis(const ROvedeAxis& axis);
 
@@ -272,7 +273,7 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   void SetManualData(bool value) { manualData_ = value; }
 
   // Random points for design-time previews.
-  void FillSampleValues(int count = 0);
+  virtual void FillSampleValues(int count = 0);
   virtual int NumSampleValues() const { return 25; }
   int INumSampleValues() const { return iNumSampleValues_; }
   void SetINumSampleValues(int value) { iNumSampleValues_ = value; }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <vector>
+
+#include "core/properties.h"
 #include "engine/series.h"
 
 namespace quil {
@@ -11,5 +14,9 @@ class TThemedSeries : public ROvedeSeries {
  public:
   explicit TThemedSeries(TComponent* owner = nullptr) : ROvedeSeries(owner) {}
 };
+
+// The published settings every series kind shares, for a kind that derives from ROvedeSeries
+// without TThemedSeries and publishes them itself.
+std::vector<TPropInfo> SharedSeriesProperties();
 
 }  // namespace quil
