@@ -186,13 +186,32 @@ TEST_F(FormDescription, ReadingFailuresNameTheObjectAndProperty) {
   EXPECT_EQ(chart.Title().Lines().Lines(), std::vector<std::string>{"lower"});
   EXPECT_EQ(chart.LeftAxis().Minimum(), -3);
 
-  // A series reference naming nothing leaves the tool without a series.
-  TStreamBuilder b;
-  b.Signature().Object("TForm1", "Form1").End().Object("ROvede", "Chart1").End();
-  b.Object("TThemedSeries", "S").End().End();
-  b.End().End();
-  form = ReadFormDescription(b.Result());
+  // Stored points whose count or length lie fail before anything is allocated for them.
+  const auto seriesData = [](const std::function<void(TStreamBuilder&)>& data) {
+    TStreamBuilder b;
+    b.Signature().Object("TForm1", "Form1").End().Object("ROvede", "Chart1").End();
+    b.Object("TThemedSeries", "S").Str("Data");
+    data(b);
+    b.End().End().End().End();
+    return b.Result();
+  };
+  for (const auto& data : std::vector<std::function<void(TStreamBuilder&)>>{
+           [](TStreamBuilder& b) { b.Tag(vaBinary).Bytes(uint32_t{0xFFFFFFFF}).Byte(0); },
+           [](TStreamBuilder& b) { b.Tag(vaBinary).Bytes(uint32_t{5}).Byte(0).Bytes(int32_t{0x7FFFFFFF}); },
+       }) {
+    try {
+      ReadFormDescription(seriesData(data));
+      ADD_FAILURE() << "no error";
+    } catch (const EReadError& e) {
+      EXPECT_STREQ(e.what(), "Error reading S.Data: Stream read error");
+    }
+  }
+  // The same series with honest data is read, and joins its chart.
+  form = ReadFormDescription(seriesData([](TStreamBuilder& b) {
+    b.Tag(vaBinary).Bytes(uint32_t{5 + 8}).Byte(0).Bytes(int32_t{1}).Bytes(2.5);
+  }));
   EXPECT_EQ(Find<ROvede>(*form, "Chart1").SeriesCount(), 1);
+  EXPECT_EQ(Find<TThemedSeries>(*form, "S").YValues().Value(0), 2.5);
 }
 
 // Every published value of a and b, sub-objects and collections included, compared by path.
