@@ -1,7 +1,10 @@
 // Writes the seed corpus of the form reader's fuzz target into a folder: the main window's
-// description and variants made by the writer (charts with points, titles, tools, palettes).
+// description and variants made by the writer (charts with points, titles, tools, palettes),
+// and a libFuzzer dictionary of every property path, value name and class name a window,
+// chart, series and button answer, as the short strings the format stores them in.
 #include <cstdio>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,11 +38,39 @@ quil::TThemedSeries& AddSeries(quil::TForm& form, quil::ROvede& chart, const std
   return series;
 }
 
+void CollectPaths(quil::TPersistent& object, const std::string& prefix, int depth, std::set<std::string>& tokens) {
+  for (const quil::TPropInfo* p : object.ClassType().Properties()) {
+    tokens.insert(prefix + p->Name);
+    if (p->Enum)
+      for (const std::string& name : p->Enum->Names) tokens.insert(name);
+    if (p->Idents)
+      for (const auto& entry : p->Idents->Entries) tokens.insert(entry.first);
+    if (p->Kind != quil::TPropKind::Class || p->SetObject || !p->Object || depth >= 3) continue;
+    if (quil::TPersistent* sub = p->Object(object)) CollectPaths(*sub, prefix + p->Name + ".", depth + 1, tokens);
+  }
+}
+
+void SaveDictionary(const std::string& path, const std::set<std::string>& tokens) {
+  std::ofstream out(path);
+  out << "\"KWD0\"\n";
+  for (const std::string& token : tokens) {
+    if (token.empty() || token.size() > 255) continue;
+    char length[8];
+    std::snprintf(length, sizeof length, "\\x%02x", static_cast<unsigned>(token.size()));
+    out << '"' << length;
+    for (char c : token) {
+      if (c == '"' || c == '\\') out << '\\';
+      out << c;
+    }
+    out << "\"\n";
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: make_seeds FOLDER\n");
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: make_seeds FOLDER DICTIONARY\n");
     return 2;
   }
   const std::string folder = argv[1];
@@ -69,6 +100,18 @@ int main(int argc, char** argv) {
     button.SetParent(&form);
     button.SetCaption("caf\xc3\xa9");
     Save(folder, "two_series_and_button", quil::WriteFormDescription(form));
+
+    std::set<std::string> tokens;
+    for (quil::TComponent* c : std::initializer_list<quil::TComponent*>{&form, &chart, &button, form.FindComponent("Series1")}) {
+      tokens.insert(c->ClassName());
+      CollectPaths(*c, "", 0, tokens);
+    }
+    for (const char* name : {"TSurfaceSeries", "TLegendPaletteTool", "TForm1", "DefaultCanvas", "ColorPaletteIndex",
+                             "ColorPalette", "BackColor", "BorderStyle", "PrintMargins", "Data", "Identifier", "Style",
+                             "Strings", "TextHeight", "Multiplier", "Items", "ZZero", "AxisID", "TGDIPlusCanvas",
+                             "TQuilCanvas3D"})
+      tokens.insert(name);
+    SaveDictionary(argv[2], tokens);
   }
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the form description reader with libFuzzer under AddressSanitizer and
 # UndefinedBehaviorSanitizer: builds the target with clang in build-fuzz/, writes the seed corpus
-# (the main window's description and writer-made variants) and runs for SECONDS.
+# (the main window's description and writer-made variants) and a dictionary of property paths,
+# and runs for SECONDS.
 #   scripts/fuzz.sh SECONDS [extra libFuzzer options...]
 # The growing corpus is kept in build-fuzz/corpus; a crashing input is written to build-fuzz/
 # and the script fails.
@@ -23,7 +24,7 @@ export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0${
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
 mkdir -p "$build/seeds" "$build/corpus"
-"$build/fuzz/form_fuzz_seeds" "$build/seeds"
+"$build/fuzz/form_fuzz_seeds" "$build/seeds" "$build/form.dict"
 cd "$build"
 "$build/fuzz/form_fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -malloc_limit_mb=1024 -timeout=20 \
-  -max_len=8192 -dict="$root/fuzz/form.dict" -print_final_stats=1 "$@" "$build/corpus" "$build/seeds"
+  -max_len=8192 -dict="$build/form.dict" -print_final_stats=1 "$@" "$build/corpus" "$build/seeds"
