@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 #include "app/embedded_form.h"
 #include "app/library_startup.h"
@@ -212,6 +214,60 @@ TEST_F(FormDescription, ReadingFailuresNameTheObjectAndProperty) {
   }));
   EXPECT_EQ(Find<ROvede>(*form, "Chart1").SeriesCount(), 1);
   EXPECT_EQ(Find<TThemedSeries>(*form, "S").YValues().Value(0), 2.5);
+}
+
+// Values a description may hold that no chart built by hand would: drawing either works or fails
+// with the library's message (the sanitizer build catches anything undefined on the way).
+TEST_F(FormDescription, ExtremeStoredValuesDrawOrFailWithAMessage) {
+  using test::TStreamBuilder;
+  using TSetting = std::function<void(TStreamBuilder&)>;
+  const int32_t big = std::numeric_limits<int32_t>::max();
+  const int32_t small = std::numeric_limits<int32_t>::min();
+  const std::vector<std::pair<const char*, TSetting>> cases = {
+      {"zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.Zoom").Int32(big); }},
+      {"font zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.FontZoom").Int32(big); }},
+      {"perspective", [&](TStreamBuilder& b) { b.Str("View3DOptions.Perspective").Int32(small); }},
+      {"offset", [&](TStreamBuilder& b) { b.Str("View3DOptions.HorizOffset").Int32(big); }},
+      {"elevation", [&](TStreamBuilder& b) { b.Str("View3DOptions.Elevation").Int32(small); }},
+      {"depth", [&](TStreamBuilder& b) { b.Str("Chart3DPercent").Int32(big); }},
+      {"margins", [&](TStreamBuilder& b) { b.Str("MarginLeft").Int32(big).Str("MarginTop").Int32(small); }},
+      {"axis range",
+       [](TStreamBuilder& b) {
+         b.Str("LeftAxis.Automatic").Tag(vaFalse).Str("LeftAxis.Minimum").Double(-1e308);
+         b.Str("LeftAxis.Maximum").Double(1e308);
+       }},
+      {"not a number",
+       [](TStreamBuilder& b) {
+         b.Str("LeftAxis.Automatic").Tag(vaFalse).Str("LeftAxis.Minimum").Double(std::nan(""));
+         b.Str("LeftAxis.Maximum").Double(std::numeric_limits<double>::infinity());
+       }},
+      {"tiny increment", [](TStreamBuilder& b) { b.Str("LeftAxis.Increment").Double(1e-300); }},
+      {"logarithmic base 1",
+       [](TStreamBuilder& b) { b.Str("LeftAxis.LogarithmicBase").Double(1).Str("LeftAxis.Logarithmic").Tag(vaTrue); }},
+      {"label sizes", [&](TStreamBuilder& b) { b.Str("LeftAxis.LabelsSize").Int32(big).Str("LeftAxis.TickLength").Int32(big); }},
+      {"font height", [&](TStreamBuilder& b) { b.Str("Title.Font.Height").Int32(small); }},
+  };
+  for (const auto& [what, setting] : cases) {
+    SCOPED_TRACE(what);
+    TStreamBuilder b;
+    b.Signature().Object("TForm1", "Form1").End().Object("ROvede", "Chart1");
+    b.Str("Width").Int16(200).Str("Height").Int16(150);
+    setting(b);
+    b.End().Object("TThemedSeries", "S").Str("Data").Tag(vaBinary).Bytes(uint32_t{5 + 3 * 8}).Byte(0);
+    b.Bytes(int32_t{3}).Bytes(1.0).Bytes(-7.5).Bytes(40.0).End().End();
+    b.End().End().End();
+    std::unique_ptr<TForm> form;
+    try {
+      form = ReadFormDescription(b.Result());
+    } catch (const EQuilError&) {
+      continue;  // refused while reading: also a clear answer
+    }
+    THeadlessHost host(Find<TControl>(*form, "Chart1"));
+    try {
+      host.Render();
+    } catch (const EQuilError&) {
+    }
+  }
 }
 
 // Every published value of a and b, sub-objects and collections included, compared by path.

@@ -18,16 +18,10 @@ class TStreamBuilder {
     return *this;
   }
   TStreamBuilder& Tag(TValueType tag) { return Byte(tag); }
-  TStreamBuilder& Raw(const std::string& text) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-    return *this;
-  }
+  TStreamBuilder& Raw(const std::string& text) { return Append(text.data(), text.size()); }
   template <class T>
   TStreamBuilder& Bytes(T value) {
-    uint8_t b[sizeof value];
-    std::memcpy(b, &value, sizeof value);
-    bytes_.insert(bytes_.end(), b, b + sizeof value);
-    return *this;
+    return Append(&value, sizeof value);
   }
   // A short string: length byte, then the text.
   TStreamBuilder& Str(const std::string& text) { return Byte(static_cast<uint8_t>(text.size())).Raw(text); }
@@ -52,6 +46,13 @@ class TStreamBuilder {
   std::size_t Size() const { return bytes_.size(); }
 
  private:
+  TStreamBuilder& Append(const void* data, std::size_t count) {
+    const std::size_t end = bytes_.size();
+    bytes_.resize(end + count);
+    if (count) std::memcpy(bytes_.data() + end, data, count);
+    return *this;
+  }
+
   std::vector<uint8_t> bytes_;
 };
 
