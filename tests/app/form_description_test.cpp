@@ -224,13 +224,10 @@ TEST_F(FormDescription, ExtremeStoredValuesDrawOrFailWithAMessage) {
   const int32_t big = std::numeric_limits<int32_t>::max();
   const int32_t small = std::numeric_limits<int32_t>::min();
   const std::vector<std::pair<const char*, TSetting>> cases = {
-      {"zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.Zoom").Int32(big); }},
-      {"font zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.FontZoom").Int32(big); }},
       {"perspective", [&](TStreamBuilder& b) { b.Str("View3DOptions.Perspective").Int32(small); }},
       {"offset", [&](TStreamBuilder& b) { b.Str("View3DOptions.HorizOffset").Int32(big); }},
       {"elevation", [&](TStreamBuilder& b) { b.Str("View3DOptions.Elevation").Int32(small); }},
       {"depth", [&](TStreamBuilder& b) { b.Str("Chart3DPercent").Int32(big); }},
-      {"margins", [&](TStreamBuilder& b) { b.Str("MarginLeft").Int32(big).Str("MarginTop").Int32(small); }},
       {"axis range",
        [](TStreamBuilder& b) {
          b.Str("LeftAxis.Automatic").Tag(vaFalse).Str("LeftAxis.Minimum").Double(-1e308);
@@ -244,7 +241,6 @@ TEST_F(FormDescription, ExtremeStoredValuesDrawOrFailWithAMessage) {
       {"tiny increment", [](TStreamBuilder& b) { b.Str("LeftAxis.Increment").Double(1e-300); }},
       {"logarithmic base 1",
        [](TStreamBuilder& b) { b.Str("LeftAxis.LogarithmicBase").Double(1).Str("LeftAxis.Logarithmic").Tag(vaTrue); }},
-      {"label sizes", [&](TStreamBuilder& b) { b.Str("LeftAxis.LabelsSize").Int32(big).Str("LeftAxis.TickLength").Int32(big); }},
       {"font height", [&](TStreamBuilder& b) { b.Str("Title.Font.Height").Int32(small); }},
   };
   for (const auto& [what, setting] : cases) {
