@@ -204,6 +204,32 @@ TEST_F(ChartClickEventsTest, ASeriesTakenOutByItsOwnClickHandlerIsNotReportedToT
   Paint();
 }
 
+TEST_F(ChartClickEventsTest, EventsComeInTheirOrder) {
+  TMouseLogTool tool;
+  tool.events = &log;
+  tool.SetParenrOvede(&chart);
+  chart.OnMouseDown = [&](TControl&, TMouseButton, TShiftState, int, int) { log.push_back("OnMouseDown"); };
+  chart.OnMouseUp = [&](TControl&, TMouseButton, TShiftState, int, int) { log.push_back("OnMouseUp"); };
+  chart.OnClickBackground = [&](TCustomChart& c, TMouseButton, TShiftState, int, int) {
+    log.push_back("background");
+    c.SetCancelMouse(false);
+  };
+  chart.OnZoom = [&](TCustomQuilPanelExtended&) { log.push_back("OnZoom"); };
+  chart.OnUndoZoom = [&](TCustomQuilPanelExtended&) { log.push_back("OnUndoZoom"); };
+  chart.OnScroll = [&](TCustomQuilPanelExtended&) { log.push_back("OnScroll"); };
+  LeftDrag({X(20), Y(80)}, {X(60), Y(40)});
+  EXPECT_EQ(log, (std::vector<std::string>{"OnMouseDown", "tool 0", "background", "tool 1", "OnMouseUp", "OnZoom",
+                                           "tool 2"}));
+  Paint();
+  log.clear();
+  LeftDrag({X(55), Y(45)}, {X(30), Y(70)});
+  Drag(TMouseButton::mbRight, {{X(40), Y(60)}, {X(45), Y(60)}});
+  EXPECT_EQ(log, (std::vector<std::string>{"OnMouseDown", "tool 0", "background", "tool 1", "OnMouseUp",
+                                           "OnUndoZoom", "tool 2", "OnMouseDown", "tool 0", "background", "tool 1",
+                                           "OnScroll", "OnMouseUp", "tool 2"}));
+  tool.SetParenrOvede(nullptr);
+}
+
 TEST_F(ChartClickEventsTest, AToolThatClaimsThePressKeepsClickEventsAndZoomAway) {
   TMouseLogTool first, second;
   first.SetParenrOvede(&chart);

@@ -77,6 +77,21 @@ TEST_F(ChartPanTest, AllowPanningChoosesTheDirections) {
   }
 }
 
+TEST_F(ChartPanTest, ScrollKeysAndSeriesThatCannotScroll) {
+  QuilScrollKeyShift = ssCtrl;
+  RightDrag({{300, 200}, {320, 230}});
+  EXPECT_TRUE(chart.BottomAxis().Automatic()) << "ctrl not held";
+  Drag(TMouseButton::mbRight, {{300, 200}, {320, 230}}, ssCtrl);
+  EXPECT_FALSE(chart.BottomAxis().Automatic());
+  QuilScrollKeyShift = 0;
+  chart.UndoZoom();
+  Paint();
+  series.canZoomScroll = false;
+  RightDrag({{300, 200}, {320, 230}});
+  EXPECT_TRUE(chart.BottomAxis().Automatic());
+  EXPECT_EQ(scrolls, 1);
+}
+
 TEST_F(ChartPanTest, OnAllowScrollMayRefuseOrReshapeEachAxis) {
   chart.OnAllowScroll = [](ROvedeAxis& axis, double& min, double& max, bool& allow) {
     if (axis.Horizontal()) {
@@ -110,6 +125,10 @@ TEST_F(ChartPanTest, WithInsideBoundsThePanEndsAtTheChartRectangleAndTakesNoCapt
   chart.MouseMove(ssRight, 330, 200);
   EXPECT_EQ(Bottom(), panned) << "a pan that ended outside does not resume on re-entry";
   chart.MouseUp(TMouseButton::mbRight, 0, 330, 200);
+  chart.MouseDown(TMouseButton::mbRight, ssRight, 300, 200);
+  chart.MouseLeave();
+  EXPECT_FALSE(chart.Panning().Active()) << "nor does one the mouse left the chart during";
+  chart.MouseUp(TMouseButton::mbRight, 0, 300, 200);
   chart.SetParent(nullptr);
 }
 

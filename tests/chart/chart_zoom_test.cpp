@@ -126,6 +126,34 @@ TEST_F(ChartZoomTest, DragsNoLongerThanMinimumPixelsAreDroppedWithoutARepaint) {
   }
 }
 
+TEST_F(ChartZoomTest, WhoMayStartAZoom) {
+  const struct {
+    const char* what;
+    bool allow;
+    TShiftState keyShift, held;
+    TMouseButton button;
+    bool seriesCanZoom, zooms;
+  } cases[] = {
+      {"the defaults", true, 0, 0, TMouseButton::mbLeft, true, true},
+      {"zoom not allowed", false, 0, 0, TMouseButton::mbLeft, true, false},
+      {"shift asked for, not held", true, ssShift, 0, TMouseButton::mbLeft, true, false},
+      {"shift and ctrl asked for, shift held", true, ssShift | ssCtrl, ssShift, TMouseButton::mbLeft, true, false},
+      {"shift asked for and held", true, ssShift, ssShift | ssAlt, TMouseButton::mbLeft, true, true},
+      {"the middle button", true, 0, 0, TMouseButton::mbMiddle, true, false},
+      {"a series that cannot zoom", true, 0, 0, TMouseButton::mbLeft, false, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    chart.Zoom().SetAllow(c.allow);
+    chart.Zoom().SetKeyShift(c.keyShift);
+    series.canZoomScroll = c.seriesCanZoom;
+    Drag(c.button, {{X(20), Y(80)}, {X(60), Y(40)}}, c.held);
+    EXPECT_EQ(chart.Zoomed(), c.zooms);
+    chart.UndoZoom();
+    Paint();
+  }
+}
+
 TEST_F(ChartZoomTest, UpLeftZoomsZoomsIntoTheOrderedRectangle) {
   chart.Zoom().SetUpLeftZooms(true);
   const TRange bottom = BottomAt(X(30), X(70)), left = LeftAt(Y(70), Y(30));

@@ -36,6 +36,7 @@ class TMouseLogTool : public TQuilCustomTool {
  public:
   void ChartMouseEvent(ROvedeMouseEvent event, TMouseButton, TShiftState, int x, int y) override {
     log.push_back(std::string("mouse") + std::to_string(event) + "@" + std::to_string(x) + "," + std::to_string(y));
+    if (events) events->push_back("tool " + std::to_string(event));
     if (event == cmeDown && claimPresses) ParenrOvede()->SetCancelMouse(true);
   }
   void WheelMouseEvent(TWheelMouseEvent event, int delta, int, int) override {
@@ -43,6 +44,8 @@ class TMouseLogTool : public TQuilCustomTool {
   }
 
   std::vector<std::string> log;
+  // Where the tool's mouse events go among the chart's own, when given.
+  std::vector<std::string>* events = nullptr;
   bool claimPresses = false;
 };
 
