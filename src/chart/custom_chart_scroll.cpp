@@ -1,5 +1,7 @@
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -21,6 +23,12 @@ double KeptIfOverflowing(double value, double old) {
 }
 
 bool Flipped(bool up, TMouseWheelStyle style) { return style == pmwInverted ? !up : up; }
+
+// The value at pixel + shift, for mouse moves as far as an int reaches.
+double ValueAtShiftedPixel(const ROvedeAxis& axis, int pixel, int64_t shift) {
+  const int64_t shifted = std::clamp<int64_t>(int64_t{pixel} + shift, INT_MIN, INT_MAX);
+  return axis.CalcPosPoint(static_cast<int>(shifted));
+}
 
 }  // namespace
 
@@ -45,9 +53,9 @@ void TCustomChart::PanAxis(ROvedeAxis& axis, int from, int to) {
   double newMin = 0;
   double newMax = 0;
   if (axis.Logarithmic()) {
-    const int d = to - from;
-    newMin = min + (min - axis.CalcPosPoint(axis.CalcPosValue(min) + d));
-    newMax = max + (max - axis.CalcPosPoint(axis.CalcPosValue(max) + d));
+    const int64_t d = int64_t{to} - from;
+    newMin = min + (min - ValueAtShiftedPixel(axis, axis.CalcPosValue(min), d));
+    newMax = max + (max - ValueAtShiftedPixel(axis, axis.CalcPosValue(max), d));
     if (!(newMax >= newMin)) {
       newMin = min;
       newMax = max;

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "canvas/canvas3d.h"
 #include "panel/quil_panel_extended.h"
 
@@ -16,6 +18,14 @@ TColor RealColor(TColor color) { return SystemColor(color) & kWhite; }
 void SetBrushCanvas(TCanvas3D& canvas, TColor color, const TQuilBrush& brush, TColor back) {
   if (brush.Style() != bsSolid && color == back) color = back == 0 ? clWhite : clBlack;
   canvas.AssignBrush(brush, color, back);
+}
+
+// The band's corner kept within reach of the control: a mouse dragged far outside gives corners
+// whose distances no drawing arithmetic takes. Edges moved this way lie outside the control
+// beyond the pen's width, so the band looks the same, and drawing it again still takes it away.
+int BandPixel(int pixel, int size, int penWidth) {
+  const int margin = std::max(penWidth, 1) + 2;
+  return std::clamp(pixel, -margin, std::max(size, 0) + margin);
 }
 
 }  // namespace
@@ -71,7 +81,9 @@ void TCustomQuilPanelExtended::PaintZoomRectangle() {
   } else {
     QuilPrepareXorPen(*this, zoom.Pen());
   }
-  canvas.Rectangle(zoom.X0, zoom.Y0, zoom.X1, zoom.Y1);
+  const int penWidth = zoom.Pen().Width();
+  canvas.Rectangle(BandPixel(zoom.X0, Width(), penWidth), BandPixel(zoom.Y0, Height(), penWidth),
+                   BandPixel(zoom.X1, Width(), penWidth), BandPixel(zoom.Y1, Height(), penWidth));
   if (!fullRepaint) canvas.Pen().SetMode(pmCopy);
 }
 

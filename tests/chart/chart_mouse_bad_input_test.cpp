@@ -50,6 +50,16 @@ TEST_F(ChartMouseBadInputTest, DragsOutsideTheWindowAndBack) {
   chart.Zoom().SetKeepAspectRatio(true);
   Drag(TMouseButton::mbLeft, {{200, 150}, {INT_MAX, INT_MAX}, {INT_MIN, 160}});
   ExpectUsable(first);
+
+  series.Clear();
+  for (double v : {1.0, 10.0, 100.0}) series.AddXY(v, v);
+  chart.BottomAxis().SetLogarithmic(true);
+  const TBitmap logarithmic = Paint();
+  for (TPoint outside : far) {
+    SCOPED_TRACE(::testing::Message() << "logarithmic, to " << outside.X << "," << outside.Y);
+    Drag(TMouseButton::mbRight, {{200, 150}, outside, {250, 180}});
+    ExpectUsable(logarithmic);
+  }
 }
 
 TEST_F(ChartMouseBadInputTest, SeveralButtonsAtOnce) {
