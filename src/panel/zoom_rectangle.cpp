@@ -24,7 +24,7 @@ void SetBrushCanvas(TCanvas3D& canvas, TColor color, const TQuilBrush& brush, TC
 // whose distances no drawing arithmetic takes. Edges moved this way lie outside the control
 // beyond the pen's width, so the band looks the same, and drawing it again still takes it away.
 int BandPixel(int pixel, int size, int penWidth) {
-  const int margin = std::max(penWidth, 1) + 2;
+  const int margin = std::clamp(penWidth, 1, 1 << 16) + 2;
   return std::clamp(pixel, -margin, std::max(size, 0) + margin);
 }
 
