@@ -61,6 +61,9 @@ class TCanvas3D : public TQuilCanvas {
   virtual void ShowImage(TDeviceContext* destCanvas, TDeviceContext* defaultCanvas, const TRect& userRect) = 0;
   virtual bool ReDrawBitmap() = 0;
   virtual bool RenderToBitmap(TBitmap& bitmap, const TRect& r);
+  // A surface over the clean off-screen buffer, for drawing over the finished picture between
+  // paints (SetCanvas with it, draw, SetCanvas(nullptr)); none without such a buffer.
+  virtual TDeviceContext* BufferTarget() const { return nullptr; }
   virtual void Arrow(bool filled, TPoint fromPoint, TPoint toPoint, int arrowWidth, int arrowHeight, int z0, int z1,
                      double arrowPercent) = 0;
   virtual void ClipCube(const TRect& rect, int minZ, int maxZ) = 0;

@@ -157,6 +157,8 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   TRect InitWindow(TDeviceContext* destCanvas, TView3DOptions* options, TColor backColor, bool is3D,
                    const TRect& userRect) override;
   void ShowImage(TDeviceContext* destCanvas, TDeviceContext* defaultCanvas, const TRect& userRect) override;
+  // A scaled buffer is not the picture pixel for pixel: nothing is drawn over it between paints.
+  TDeviceContext* BufferTarget() const override { return FScale == 1 ? TQuilCanvas3D::BufferTarget() : nullptr; }
   void HorizLine3D(int left, int right, int y, int z) override;
   void VertLine3D(int x, int top, int bottom, int z) override;
   void ZLine3D(int x, int y, int z0, int z1) override;

@@ -113,6 +113,9 @@ class TQuilCanvas3D : public TCanvas3D {
   void ShowImage(TDeviceContext* destCanvas, TDeviceContext* defaultCanvas, const TRect& userRect) override;
   bool ReDrawBitmap() override;
   bool RenderToBitmap(TBitmap& bitmap, const TRect& r) override;
+  TDeviceContext* BufferTarget() const override {
+    return bufferedDisplay_ && bitmap_ && !dirty_ ? bitmapTarget_.get() : nullptr;
+  }
   void Arrow(bool filled, TPoint fromPoint, TPoint toPoint, int arrowWidth, int arrowHeight, int z0, int z1,
              double arrowPercent) override;
   void ClipCube(const TRect& rect, int minZ, int maxZ) override;

@@ -28,6 +28,10 @@ class ROvedeTitle : public TStringsShape {
   // Visible and with at least one line.
   bool ShouldDraw() const { return Visible() && Lines().Count() > 0; }
 
+  // The title is drawn and p lies in the box it was last drawn in, edges included.
+  bool Clicked(TPoint p) const { return ShouldDraw() && ShapeBounds.ContainsWithEdges(p); }
+  bool Clicked(int x, int y) const { return Clicked(TPoint{x, y}); }
+
   // Places the title on the panel (unless custom), draws it and, when placed automatically,
   // takes its room from the panel's chart rectangle.
   void DrawTitle(TCustomQuilPanel& panel);

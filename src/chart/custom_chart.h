@@ -9,6 +9,8 @@
 #include "chart/chart_legend.h"
 #include "chart/chart_title.h"
 #include "chart/chart_walls.h"
+#include "chart/clicked_part.h"
+#include "chart/zoom_scales.h"
 #include "engine/axis_panel.h"
 
 namespace quil {
@@ -75,7 +77,7 @@ class TCustomChart : public TCustomAxisPanel {
   bool IsFreeSeriesColor(TColor color, bool checkBackground, const ROvedeSeries* series) const override;
 
   // The colour behind the series: the back wall's when it is shown solid, else the panel's.
-  TColor GetBackColor();
+  TColor GetBackColor() override;
   // Some active series uses axes, or no series is active at all.
   bool ActiveSeriesUseAxis() const;
 
@@ -84,6 +86,50 @@ class TCustomChart : public TCustomAxisPanel {
   std::function<void(TCustomChart&, TLegendStyle, int index, std::string& text)> OnGetLegendText;
   std::function<void(TCustomChart&, TRect& rect)> OnGetLegendRect;
   std::function<void(TCustomChart&, int index, int& x, int& y, int& symbolX)> OnGetLegendPos;
+  // Mouse: the part under a point, click events, zooming, panning and the wheel.
+  // The part under p, counting every active series.
+  ROvedeClickedPart CalcClickedPart(TPoint p) { return CalcNeedClickedPart(p, false); }
+  // The same; with needed, only series the program reacts to clicks on (their own click
+  // handlers, or the chart's OnClickSeries) count.
+  ROvedeClickedPart CalcNeedClickedPart(TPoint p, bool needed);
+  // Zooming and panning may start: no active series, or one that can zoom.
+  bool ActiveSeriesCanZoomScroll() const;
+  // Zooms the axes to a rectangle of client pixels (Direction chooses the axes).
+  void ZoomRect(const TRect& rect);
+  // Narrows (above 100) or widens (below 100) the four standard axes about their centres by
+  // (percentZoom - 100) percent at each end, and repaints at once.
+  void ZoomPercent(double percentZoom);
+  // Turns the zoom's corners into ranges of the four standard axes and zooms.
+  virtual void CalcZoomPoints();
+  // Fixes the ranges of the four standard axes (animated when asked), remembering the axes'
+  // own settings first; sets Zoomed and fires OnZoom.
+  void DoZoom(const TZoomRanges& ranges);
+  // One zoom level back with History, else the axes as they were before zooming and scrolling.
+  void UndoZoom() override;
+  void AddZoomSnapshot();
+  void RemoveZoomSnapshot();
+  void ZoomBackOne();
+  void SaveScales(TAllAxisSavedScales& scales) const;
+  // Brings the saved settings back and empties scales.
+  void RestoreScales(TAllAxisSavedScales& scales);
+  // The axes are in their own state: nothing zoomed or scrolled, nothing saved.
+  bool RestoredAxisScales() const { return restoredAxisScales_; }
+  // The wheel scrolls axes.
+  bool CanWheelScroll();
+  // One wheel step: up for a positive delta.
+  void InternalWheel(int delta);
+  // Moves every axis of that orientation by 3 % of its range.
+  void ScrollHorizontalAxes(bool up) { ScrollAxes(true, up); }
+  void ScrollVerticalAxes(bool up) { ScrollAxes(false, up); }
+
+  std::function<void(TCustomChart&, TMouseButton, TShiftState, int x, int y)> OnClickBackground;
+  std::function<void(TCustomChart&, TMouseButton, TShiftState, int x, int y)> OnClickLegend;
+  std::function<void(TCustomChart&, ROvedeAxis&, TMouseButton, TShiftState, int x, int y)> OnClickAxis;
+  std::function<void(TCustomChart&, ROvedeSeries&, int valueIndex, TMouseButton, TShiftState, int x, int y)>
+      OnClickSeries;
+  std::function<void(TCustomChart&, ROvedeTitle&, TMouseButton, TShiftState, int x, int y)> OnClickTitle;
+  // Asked before a pan or wheel step moves an axis: may change the new ends or refuse the move.
+  std::function<void(ROvedeAxis&, double& min, double& max, bool& allowScroll)> OnAllowScroll;
 
   void KeyDown(int& key, TShiftState shift) override;
   void KeyUp(int& key, TShiftState shift) override;
@@ -97,6 +143,13 @@ class TCustomChart : public TCustomAxisPanel {
   void CalcAxisRect() override;
   void DrawAxes() override;
   bool DepthAxisInverted() const override;
+  void DrawZoomRectangleInFrame() override;
+  void ChartMouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void ChartMouseMove(TShiftState shift, int x, int y) override;
+  void ChartMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint pos) override;
+  bool DoMouseWheelDown(TShiftState shift, TPoint pos) override;
+  bool DoMouseWheelUp(TShiftState shift, TPoint pos) override;
 
  public:
   // AxisVisible and the axis' own Visible; then View3D for a depth axis, else HasActiveSeries.
@@ -134,6 +187,24 @@ class TCustomChart : public TCustomAxisPanel {
   void DrawBackWall();
   void DrawBottomWall();
   void DrawWallsAfterSeries();
+  // Press: the click events of the part under the mouse; answers whether one claimed it.
+  bool ClickSeries(const ROvedeClickedPart& part, TMouseButton button, TShiftState shift, int x, int y);
+  bool ClickTitle(ROvedeClickedPartStyle part, TMouseButton button, TShiftState shift, int x, int y);
+  // Starts a zoom rectangle or a pan for a press that nothing claimed; answers whether one started.
+  bool StartZoomOrPan(TMouseButton button, TShiftState shift, int x, int y);
+  void DragZoom(int x, int y);
+  void DragPan(int x, int y);
+  void EndZoom(int x, int y);
+  // Pans the axes of one orientation from pixel from to pixel to; answers whether that
+  // orientation pans at all.
+  bool PanAxes(bool horizontal, int from, int to);
+  void PanAxis(ROvedeAxis& axis, int from, int to);
+  // One third of the way from each axis' range to the zoom's, then a repaint.
+  void AnimateZoomStep(const TZoomRanges& ranges);
+  void ScrollAxes(bool horizontal, bool up);
+  // Saves the axes' own settings before the first zoom, pan or scroll changes them.
+  void SaveScalesOnce();
+  ROvedeTitle* TitleOfPart(ROvedeClickedPartStyle part) const;
   void ReadBackColor(TReader& reader);
   void ReadColorPalette(TReader& reader);
   void Changed() { Invalidate(); }
@@ -143,6 +214,8 @@ class TCustomChart : public TCustomAxisPanel {
   std::unique_ptr<ROvedeWalls> walls_;
   std::unique_ptr<ROvedeLegend> legend_;
   int colorPaletteIndex_ = -1;
+  TAllAxisSavedScales savedScales_;
+  bool restoredAxisScales_ = true;
 };
 
 }  // namespace quil

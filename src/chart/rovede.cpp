@@ -36,6 +36,12 @@ const TMetaClass& ROvede::StaticClass() {
           .Object("TopAxis", &C::TopAxis)
           .Object("Walls", &C::Walls)
           .StoredWhen([](const C&) { return false; })
+          .Event("OnAllowScroll")
+          .Event("OnClickAxis")
+          .Event("OnClickBackground")
+          .Event("OnClickLegend")
+          .Event("OnClickSeries")
+          .Event("OnClickTitle")
           .Build(),
       ComponentFactory<ROvede>());
   return meta;

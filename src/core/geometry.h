@@ -23,6 +23,8 @@ struct TRect {
   TPoint TopLeft() const { return {Left, Top}; }
   TPoint BottomRight() const { return {Right, Bottom}; }
   bool Contains(TPoint p) const { return p.X >= Left && p.X < Right && p.Y >= Top && p.Y < Bottom; }
+  // Hit tests of clicked parts count the right and bottom edges too.
+  bool ContainsWithEdges(TPoint p) const { return p.X >= Left && p.X <= Right && p.Y >= Top && p.Y <= Bottom; }
   friend bool operator==(const TRect&, const TRect&) = default;
 };
 

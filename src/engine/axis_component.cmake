@@ -7,6 +7,7 @@ target_sources(chart_core PRIVATE
   rovede_axis_draw.cpp
   rovede_axis_labels_draw.cpp
   rovede_axis_layout.cpp
+  rovede_axis_mouse.cpp
   rovede_axis_pen.cpp
   rovede_axis_properties.cpp
   rovede_axis_sources.cpp

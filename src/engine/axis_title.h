@@ -24,6 +24,11 @@ class ROvedeAxisTitle : public TTextShape {
   int DefaultAngle() const { return defaultAngle_; }
   void SetDefaultAngle(int value);
 
+  // Visible, with a caption, and p lies on the text where the axis last drew it (turned by
+  // the title's angle), edges included.
+  bool Clicked(TPoint p) const { return Visible() && !Caption().empty() && ClickedShape(p, ShapeBounds); }
+  bool Clicked(int x, int y) const { return Clicked(TPoint{x, y}); }
+
   void Assign(const TPersistent& source) override;
 
  private:

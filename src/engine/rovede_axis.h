@@ -24,6 +24,10 @@ class TAxisCanvasMeasurer;
 
 enum TAxisLabelAlign : uint8_t { alDefault, alOpposite, alCenter };
 
+// The tolerance, in pixels, on the line's side of an axis that shows labels when a click is
+// tested against it.
+extern int QuilAxisClickGap;
+
 // An angle in whole degrees brought into 0..359.
 inline int NormalDegrees(int angle) { return ((angle % 360) + 360) % 360; }
 
@@ -228,6 +232,19 @@ class ROvedeAxis : public TPersistent {
   // left-out labels go with them.
   const std::vector<TRect>& LabelBounds() const { return labelBounds_; }
 
+  // Mouse. The rectangle a click on the axis hits, from the last layout: along the axis its
+  // pixel span, across it the line and, when labels show, the labels' side up to QuilAxisClickGap
+  // pixels beyond the line.
+  TRect AxisRect() const;
+  // The chart shows the axis and p lies on its rectangle (projected at the axis' depth in 3D),
+  // edges included.
+  bool Clicked(TPoint p) const;
+  bool Clicked(int x, int y) const { return Clicked(TPoint{x, y}); }
+  // Moves both ends by offset and fixes the range (the automatic flags go off). With
+  // checkLimits only while the range stays inside the series' data, and never by 0. An offset
+  // that would take an end past the largest double changes nothing.
+  void Scroll(double offset, bool checkLimits);
+
   // Draws the axis with the chart's canvas; CalcPosAxis places the line from ChartRect first.
   void Draw(bool calcPosAxis);
   // Draws the axis again over a wall drawn after the series, leaving out the grid lines on the
@@ -254,6 +271,7 @@ class ROvedeAxis : public TPersistent {
  private:
   void CreateParts();
   void DrawTitle();
+  void PlaceTitleBounds(TPoint anchor, int width, int height, int align, int angle);
   void DrawTicksGrid();
   void DrawLineSegment(int start, int end);
   void DrawTicks(const std::vector<int>& ticks, int length, int sign);

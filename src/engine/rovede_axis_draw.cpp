@@ -73,14 +73,17 @@ void ROvedeAxis::DrawTitle() {
   const int angle = NormalDegrees(title_->Angle());
   const int size = canvas.TextHeight("W");
   if (horizontal) {
-    canvas.SetTextAlign(otherSide_ ? TA_CENTER | TA_BOTTOM : TA_CENTER);
+    const int align = otherSide_ ? TA_CENTER | TA_BOTTOM : TA_CENTER;
+    canvas.SetTextAlign(align);
     canvas.RotateLabel3D(along, PosTitle, IZPos, title_->Caption(), angle, false);
+    PlaceTitleBounds(canvas.Calculate3DPosition(along, PosTitle, IZPos), halfWidth * 2, size, align, angle);
     return;
   }
   // Turned text has its top towards the chart's outside: the band lies beyond PosTitle.
   canvas.SetTextAlign(TA_CENTER);
   const int across = angle == 270 ? PosTitle + size : (angle == 90 ? PosTitle - size : PosTitle);
   canvas.RotateLabel3D(across, along, IZPos, title_->Caption(), angle, false);
+  PlaceTitleBounds(canvas.Calculate3DPosition(across, along, IZPos), halfWidth * 2, size, TA_CENTER, angle);
 }
 
 void ROvedeAxis::DrawTicksGrid() {

@@ -157,6 +157,15 @@ ROvedeAxis::TLabelPlace ROvedeAxis::PlaceAxisLabel(int x, int y, int z, const st
   return place;
 }
 
+// The title's box stands unturned around the centre of the text as drawn, so that the title,
+// turned by its angle about that centre, covers the drawn text when it is clicked.
+void ROvedeAxis::PlaceTitleBounds(TPoint anchor, int width, int height, int align, int angle) {
+  const TRect drawn = TurnedTextBox(anchor, width, height, align, angle);
+  const int left = (drawn.Left + drawn.Right - width) / 2;
+  const int top = (drawn.Top + drawn.Bottom - height) / 2;
+  title_->ShapeBounds = {left, top, left + width, top + height};
+}
+
 // Decides which labels are drawn, and with TickOnLabelsOnly which ticks remain. Point labels
 // were spaced by LabelsSeparation when they were generated and are all drawn (a separation of 0
 // asks for every one). Fixed items lie unevenly, so each keeps clear of the last one kept;

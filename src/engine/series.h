@@ -230,7 +230,16 @@ class ROvedeSeries : public TCustomChartSeries, public IValueListOwner {
   virtual bool CanZoomScroll() const { return true; }
 
   // Hover and clicks.
+  // The point under (x, y), or -1; the base finds none.
   virtual int Clicked(int x, int y);
+  int Clicked(TPoint p) { return Clicked(p.X, p.Y); }
+  // Whether p hits the pointer drawn for the point at (x, y); the base draws none.
+  virtual bool ClickedPointer(int valueIndex, int x, int y, TPoint p);
+  // The program reacts to clicks on the series (OnClick or OnDblClick).
+  bool RaiseClicked() const { return OnClick || OnDblClick; }
+  // A press on the point (on its pointer when isPointer): OnDblClick for a double click,
+  // OnClick otherwise.
+  virtual void MouseDown(int valueIndex, bool isPointer, TMouseButton button, TShiftState shift, int x, int y);
   virtual bool CheckMouse(int x, int y);
   bool HoverEnabled() const;
   THoverElements HoverElement() const { return hoverElement_; }

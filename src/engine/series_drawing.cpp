@@ -80,6 +80,13 @@ void ROvedeSeries::DrawAllValues() {
 
 int ROvedeSeries::Clicked(int, int) { return -1; }
 
+bool ROvedeSeries::ClickedPointer(int, int, int, TPoint) { return false; }
+
+void ROvedeSeries::MouseDown(int valueIndex, bool, TMouseButton button, TShiftState shift, int x, int y) {
+  const auto& handler = (shift & ssDouble) ? OnDblClick : OnClick;
+  if (handler) handler(*this, valueIndex, button, shift, x, y);
+}
+
 bool ROvedeSeries::HoverEnabled() const {
   const TCustomAxisPanel* chart = ParenrOvede();
   if (chart && !chart->Hover().Visible()) return false;

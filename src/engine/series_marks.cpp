@@ -56,6 +56,16 @@ void TSeriesMarks::DeletePositions(int start, int quantity) {
   positions_.erase(positions_.begin() + start, positions_.begin() + end);
 }
 
+int TSeriesMarks::Clicked(TPoint p) const {
+  for (std::size_t i = 0; i < positions_.size(); ++i) {
+    const TSeriesMarkPosition& mark = positions_[i];
+    if (mark.Width <= 0 || mark.Height <= 0) continue;
+    const TRect box{mark.LeftTop.X, mark.LeftTop.Y, mark.LeftTop.X + mark.Width, mark.LeftTop.Y + mark.Height};
+    if (box.ContainsWithEdges(p)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 void TSeriesMarks::Assign(const TPersistent& source) {
   if (const auto* other = dynamic_cast<const TSeriesMarks*>(&source); other && other != this) {
     style_ = other->style_;

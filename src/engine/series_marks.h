@@ -73,6 +73,10 @@ class TSeriesMarks : public TTextShape {
   void DeletePositions(int start, int quantity);
   void Clear() { positions_.clear(); }
 
+  // The point whose mark box (its position's top-left corner, width and height) holds p,
+  // edges included; the first in point order, or -1.
+  int Clicked(TPoint p) const;
+
   // The settings; never the positions, which belong to the points.
   void Assign(const TPersistent& source) override;
 

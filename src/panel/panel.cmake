@@ -11,4 +11,5 @@ target_sources(chart_core PRIVATE
   quil_panel_paint.cpp
   text_lines.cpp
   zoom_panning.cpp
+  zoom_rectangle.cpp
 )

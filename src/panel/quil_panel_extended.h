@@ -50,12 +50,28 @@ class TCustomQuilPanelExtended : public TCustomQuilPanel {
 
   void DefineProperties(TFiler& filer) override;
 
+  // The colour behind the chart, against which the zoom band's exclusive-or colours are made.
+  virtual TColor GetBackColor() { return Color(); }
+  // Takes the zoom band away or puts it up: in exclusive-or mode over the picture, or, with
+  // FullRepaint or a canvas without that mode, by drawing the chart again (its frame draws the
+  // band while a zoom is dragged).
+  void TryDrawZoom();
+  // Draws the band between paints, over the clean off-screen buffer, which is then shown again
+  // with one copy; without such a buffer the chart is drawn again instead.
+  void DrawZoomRectangle();
+  // Fires OnUndoZoom, repaints and clears Zoomed; the chart brings its axes back first.
+  virtual void UndoZoom();
+
   std::function<void(TCustomQuilPanelExtended&)> OnAfterDraw;
   std::function<void(TCustomQuilPanelExtended&)> OnScroll;
   std::function<void(TCustomQuilPanelExtended&)> OnUndoZoom;
   std::function<void(TCustomQuilPanelExtended&)> OnZoom;
 
  protected:
+  // Draws the band with the zoom's pen and brush at its corners on what the canvas draws on now.
+  void PaintZoomRectangle();
+  // Shows the off-screen buffer again without drawing the chart.
+  void ShowBuffer() { TCustomPanelNoCaption::Invalidate(); }
   TBackImage* BackImageOrNull() override { return backImage_.get(); }
   bool BackImageInsideWalls() const override { return BackImageInside(); }
   TQuilGradient* PanelGradientOrNull() override { return gradient_.get(); }
@@ -70,5 +86,10 @@ class TCustomQuilPanelExtended : public TCustomQuilPanel {
   bool backImageTransp_ = false;
   bool zoomed_ = false;
 };
+
+// The canvas takes pen in the colour that shows as the pen's own colour over the panel's back
+// colour when drawn in the not-exclusive-or mode, which it is switched to; drawing the same
+// lines again restores the picture.
+void QuilPrepareXorPen(TCustomQuilPanelExtended& panel, const TQuilPen& pen);
 
 }  // namespace quil

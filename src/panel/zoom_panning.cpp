@@ -1,8 +1,14 @@
 #include "panel/zoom_panning.h"
 
+#include <cmath>
+#include <limits>
 #include <utility>
 
+#include "core/rounding.h"
+
 namespace quil {
+
+TShiftState QuilScrollKeyShift = 0;
 
 const TEnumInfo& MouseWheelStyleInfo() {
   static const TEnumInfo info{"TMouseWheelStyle", {"pmwNormal", "pmwInverted", "pmwNone"}};
@@ -25,6 +31,16 @@ const TEnumInfo& ShiftStateInfo() {
 }
 
 namespace {
+
+// start + offset rounded (ties to even), kept inside the int range for drags far outside.
+int OffsetPixel(int start, double offset) {
+  const double pixel = start + QuilRoundFloat(offset);
+  constexpr double lowest = std::numeric_limits<int>::min();
+  constexpr double highest = std::numeric_limits<int>::max();
+  if (!(pixel > lowest)) return std::numeric_limits<int>::min();
+  if (pixel > highest) return std::numeric_limits<int>::max();
+  return static_cast<int>(pixel);
+}
 
 const TEnumInfo& ZoomDirectionInfo() {
   static const TEnumInfo info{"TQuilZoomDirection", {"tzdHorizontal", "tzdVertical", "tzdBoth"}};
@@ -105,6 +121,24 @@ TQuilZoomBrush& TQuilZoom::Brush() {
 TQuilZoomPen& TQuilZoom::Pen() {
   if (!pen_) pen_ = std::make_unique<TQuilZoomPen>(OnChange());
   return *pen_;
+}
+
+// Ratio and drag shape are single precision, as the rectangle's shape needs no more; each
+// corrected offset keeps the sign of the offset it comes from.
+void TQuilZoom::CorrectAspectRatio(const TRect& r, int x, int y) {
+  float ratio = r.Bottom == r.Top ? 1.0f : static_cast<float>(r.Right - r.Left) / static_cast<float>(r.Bottom - r.Top);
+  // A rectangle without width has no shape to keep either.
+  if (!(ratio > 0)) ratio = 1.0f;
+  const double dx = static_cast<double>(x) - X0;
+  const double dy = static_cast<double>(y) - Y0;
+  const float drag = y == Y0 ? 1.0f : static_cast<float>(std::fabs(dx) / std::fabs(dy));
+  if (ratio > drag) {
+    X1 = OffsetPixel(X0, dy * ratio);
+    Y1 = OffsetPixel(Y0, (static_cast<double>(X1) - X0) / ratio);
+  } else {
+    Y1 = OffsetPixel(Y0, dx / ratio);
+    X1 = OffsetPixel(X0, (static_cast<double>(Y1) - Y0) * ratio);
+  }
 }
 
 void TQuilZoom::SetHistory(bool v) {

@@ -14,6 +14,11 @@ enum TQuilZoomDirection : uint8_t { tzdHorizontal, tzdVertical, tzdBoth };
 enum TMouseWheelStyle : uint8_t { pmwNormal, pmwInverted, pmwNone };
 enum TPanningMode : uint8_t { pmNone, pmHorizontal, pmVertical, pmBoth };
 
+// Shift states that must all be held for a press to start a pan.
+extern TShiftState QuilScrollKeyShift;
+// Each step of an animated zoom covers this fraction (one over it) of the remaining distance.
+inline constexpr double AnimatedZoomFactor = 3.0;
+
 // The outline of the zoom rectangle: silver, 3 pixels, flat ends (values that are its defaults).
 class TQuilZoomPen : public TQuilPen {
   QUIL_PERSISTENT_CLASS
@@ -97,6 +102,10 @@ class TQuilZoom : public TZoomPanning {
   bool UpLeftZooms() const { return upLeftZooms_; }
   void SetUpLeftZooms(bool v) { upLeftZooms_ = v; }
   std::vector<TZoomSnapshot>& AxesHistory() { return history_list_; }
+
+  // Moves the dragged corner (X1, Y1) for the mouse at (x, y) so that the rectangle from
+  // (X0, Y0) has the width-to-height ratio of r, on the diagonal through the start.
+  void CorrectAspectRatio(const TRect& r, int x, int y);
 
   bool AssignSettings(const TPersistent& source) override;
 

@@ -2,18 +2,13 @@
 
 #include <cairo.h>
 
-#include <chrono>
 #include <cmath>
-#include <condition_variable>
-#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <limits>
 #include <memory>
-#include <mutex>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "chart/rovede.h"
@@ -22,44 +17,16 @@
 #include "engine/value_list.h"
 #include "panel/headless_host.h"
 #include "series/surface/custom3d_series.h"
+#include "support/hang_guard.h"
 
 namespace quil {
 namespace {
 
+using testing::THangGuard;
+
 constexpr double kHuge = 1e300;
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-// Ends the test program when a test has not finished long after it should have: a hang
-// detector, far too generous to judge speed (sanitizer builds included).
-class THangGuard {
- public:
-  THangGuard() : watcher_([this] { Watch(); }) {}
-  ~THangGuard() {
-    {
-      std::lock_guard lock(mutex_);
-      done_ = true;
-    }
-    wake_.notify_one();
-    watcher_.join();
-  }
-  THangGuard(const THangGuard&) = delete;
-  THangGuard& operator=(const THangGuard&) = delete;
-
- private:
-  void Watch() {
-    std::unique_lock lock(mutex_);
-    if (wake_.wait_for(lock, std::chrono::minutes(3), [this] { return done_; })) return;
-    std::fprintf(stderr, "%s hangs: no result after 3 minutes\n",
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::abort();
-  }
-
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  bool done_ = false;
-  std::thread watcher_;
-};
 
 bool Overlap(const TRect& a, const TRect& b) {
   return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
@@ -288,7 +255,7 @@ TEST_P(ChartBadInputTinyChart, DrawsWhatFitsWithASaneChartRect) {
   AddSeries<TCustom3DSeries>().AddXY(3, 7);
   for (const bool view3D : {true, false})
     for (const bool walls : {true, false}) {
-      SCOPED_TRACE(testing::Message() << "3D " << view3D << " walls " << walls);
+      SCOPED_TRACE(::testing::Message() << "3D " << view3D << " walls " << walls);
       chart.SetView3D(view3D);
       chart.SetView3DWalls(walls);
       Depth().SetVisible(view3D);
