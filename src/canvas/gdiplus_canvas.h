@@ -158,7 +158,7 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
                    const TRect& userRect) override;
   void ShowImage(TDeviceContext* destCanvas, TDeviceContext* defaultCanvas, const TRect& userRect) override;
   // A scaled buffer is not the picture pixel for pixel: nothing is drawn over it between paints.
-  TDeviceContext* BufferTarget() const override { return FScale == 1 ? TQuilCanvas3D::BufferTarget() : nullptr; }
+  TDeviceContext* BufferTarget() const override { return scale_ == 1 ? TQuilCanvas3D::BufferTarget() : nullptr; }
   void HorizLine3D(int left, int right, int y, int z) override;
   void VertLine3D(int x, int top, int bottom, int z) override;
   void ZLine3D(int x, int y, int z0, int z1) override;
