@@ -46,12 +46,15 @@ BENCHMARK(BM_ChartFullPaint_GDIPlusCanvas)->Unit(benchmark::kMillisecond);
 void BM_ChartFullPaint_PlainCanvas(benchmark::State& state) { PaintLoop(state, "TQuilCanvas3D", true); }
 BENCHMARK(BM_ChartFullPaint_PlainCanvas)->Unit(benchmark::kMillisecond);
 
-// The main chart's series with 20 labelled points, so the legend lists 20 values beside the
-// chart; with the legend hidden, the same chart without it.
+// The main chart with a plain series of 20 labelled points, so the legend lists 20 values
+// beside the chart; with the legend hidden, the same chart without it.
 void WithTwentyPoints(TMainChart& main, bool legendVisible) {
-  ROvedeSeries* series = main.Series();
-  for (int i = 0; i < 20; ++i) series->Add(i * 1.5, "point " + std::to_string(i));
-  dynamic_cast<TCustomChart&>(*main.Chart()).Legend().SetVisible(legendVisible);
+  ROvedeSeries& series = main.AddSeries();
+  for (int i = 0; i < 20; ++i) series.Add(i * 1.5, "point " + std::to_string(i));
+  auto& legend = dynamic_cast<TCustomChart&>(*main.Chart()).Legend();
+  legend.SetLegendStyle(lsValues);  // the values of the first series in the legend
+  if (auto* surface = dynamic_cast<ROvedeSeries*>(main.Find("Series1"))) surface->SetShowInLegend(false);
+  legend.SetVisible(legendVisible);
 }
 
 void BM_ChartLegendPaint_GDIPlusCanvas(benchmark::State& state) {

@@ -6,12 +6,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/library_startup.h"
 #include "app/main_form.h"
 #include "canvas/bitmap.h"
 #include "canvas/canvas_classes.h"
 #include "canvas/device_context.h"
+#include "chart/custom_chart.h"
+#include "engine/series.h"
 #include "panel/headless_host.h"
 #include "panel/quil_panel_extended.h"
 
@@ -35,6 +38,7 @@ class TMainChart {
   TMainChart& operator=(const TMainChart&) = delete;
 
   TCustomQuilPanelExtended* Chart() const { return chart_; }
+  TComponent* Find(const std::string& name) const { return form_->FindComponent(name); }
   // How often the chart has drawn its picture (not just shown its buffer again).
   int Draws() const { return draws_; }
 
@@ -55,6 +59,13 @@ class TMainChart {
 
   const TBitmap& Destination() const { return destination_; }
 
+  // A plain series added to the chart, owned here and gone before the form.
+  ROvedeSeries& AddSeries() {
+    extraSeries_.push_back(std::make_unique<ROvedeSeries>());
+    extraSeries_.back()->SetParenrOvede(dynamic_cast<TCustomChart*>(chart_));
+    return *extraSeries_.back();
+  }
+
  private:
   // Members go in reverse order: the host, then the form with its canvases, and the
   // library's global state last.
@@ -62,6 +73,7 @@ class TMainChart {
   std::unique_ptr<TForm> form_;
   TCustomQuilPanelExtended* chart_;
   std::unique_ptr<THeadlessHost> host_;
+  std::vector<std::unique_ptr<ROvedeSeries>> extraSeries_;
   int draws_ = 0;
   TBitmap destination_{kWidth, kHeight};
 };

@@ -190,6 +190,9 @@ class TCustomChart : public TCustomAxisPanel {
   // Press: the click events of the part under the mouse; answers whether one claimed it.
   bool ClickSeries(const ROvedeClickedPart& part, TMouseButton button, TShiftState shift, int x, int y);
   bool ClickTitle(ROvedeClickedPartStyle part, TMouseButton button, TShiftState shift, int x, int y);
+  bool LegendPartAt(TPoint p, bool customPosition, ROvedeClickedPart& part) const;
+  void TrackLegendAndSeries(int x, int y);
+  int HoveredSeriesLegendPosition() const;
   // Starts a zoom rectangle or a pan for a press that nothing claimed; answers whether one started.
   bool StartZoomOrPan(TMouseButton button, TShiftState shift, int x, int y);
   void DragZoom(int x, int y);

@@ -1,3 +1,4 @@
+#include "chart/chart_legend.h"
 #include "chart/custom_chart.h"
 #include "engine/rovede_axis.h"
 #include "engine/series.h"
@@ -37,10 +38,22 @@ ROvedeTitle* TCustomChart::TitleOfPart(ROvedeClickedPartStyle part) const {
   }
 }
 
-// The first match wins: series from the last (drawn on top) to the first, then the axes and
-// their titles, the titles, and the plotting area.
+// The legend item under p, when the legend is shown and placed as asked (at a position of its
+// own, or on its side of the chart).
+bool TCustomChart::LegendPartAt(TPoint p, bool customPosition, ROvedeClickedPart& part) const {
+  const ROvedeLegend& legend = Legend();
+  if (!legend.Visible() || legend.CustomPosition() != customPosition) return false;
+  const int item = legend.Clicked(p);
+  if (item == -1) return false;
+  part = {cpLegend, item, nullptr, nullptr};
+  return true;
+}
+
+// The first match wins: a legend placed over the chart, series from the last (drawn on top) to
+// the first, the axes and their titles, a legend on its side, the titles, and the plotting area.
 ROvedeClickedPart TCustomChart::CalcNeedClickedPart(TPoint p, bool needed) {
   ROvedeClickedPart part;
+  if (LegendPartAt(p, true, part)) return part;
   const std::vector<ROvedeSeries*> series = SeriesList().Items();
   for (auto it = series.rbegin(); it != series.rend(); ++it) {
     ROvedeSeries& s = **it;
@@ -52,6 +65,7 @@ ROvedeClickedPart TCustomChart::CalcNeedClickedPart(TPoint p, bool needed) {
     if (axis.Clicked(p)) return {cpAxis, -1, nullptr, &axis};
     if (axis.Title().Clicked(p)) return {cpAxisTitle, -1, nullptr, &axis};
   }
+  if (LegendPartAt(p, false, part)) return part;
   for (ROvedeClickedPartStyle title : {cpTitle, cpSubTitle, cpFoot, cpSubFoot}) {
     const ROvedeTitle* shape = TitleOfPart(title);
     if (shape && shape->Clicked(p)) return {title, -1, nullptr, nullptr};

@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "chart/chart_legend.h"
 #include "chart/custom_chart.h"
 #include "engine/rovede_axis.h"
 #include "engine/series.h"
@@ -31,6 +32,7 @@ void TCustomChart::ChartMouseDown(TMouseButton button, TShiftState shift, int x,
   };
   switch (part.Part) {
     case cpLegend:
+      handled = Legend().DoMouseDown(x, y, part.PointIndex);
       if (OnClickLegend) {
         SetCancelMouse(true);
         OnClickLegend(*this, button, shift, x, y);
@@ -121,9 +123,51 @@ void TCustomChart::ChartMouseMove(TShiftState, int x, int y) {
     DragZoom(x, y);
   } else if (Panning().Active()) {
     DragPan(x, y);
-  } else if (!CheckMouseSeries(x, y)) {
-    SetCursor(OriginalCursor());
+  } else {
+    TrackLegendAndSeries(x, y);
   }
+}
+
+// With no drag going on: the legend's cursor over its items, else the series' or the chart's
+// own; and the item the mouse is over, or the one of a hovered series, is the legend's hovered
+// item.
+void TCustomChart::TrackLegendAndSeries(int x, int y) {
+  ROvedeLegend& legend = Legend();
+  const int cursor = legend.CalcCursor();
+  int item = legend.Clicked(x, y);
+  if (cursor != crDefault && item != -1)
+    SetCursor(cursor);
+  else if (item == -1 && !CheckMouseSeries(x, y))
+    SetCursor(OriginalCursor());
+  if (!Hover().Visible()) return;
+  if (legend.CalcLegendStyle() == lsValues) {
+    ROvedeSeries* series = legend.GetLegendSeries();
+    if (!series)
+      item = -1;
+    else if (item == -1)
+      item = series->ValueIndexToLegend(series->Selected().HoverIndex());
+    else
+      series->Selected().SetHoverIndex(series->LegendToValueIndex(item));
+  } else if (item == -1) {
+    item = HoveredSeriesLegendPosition();
+  }
+  legend.Selected().SetHoverIndex(item);
+}
+
+// The legend position of the last active series that has a hovered point, or -1 (also when that
+// series is not listed in the legend).
+int TCustomChart::HoveredSeriesLegendPosition() const {
+  const std::vector<ROvedeSeries*> series = SeriesList().Items();
+  for (int i = static_cast<int>(series.size()) - 1; i >= 0; --i) {
+    const ROvedeSeries& s = *series[static_cast<std::size_t>(i)];
+    if (!s.Active() || !s.SelectedOrNull() || s.SelectedOrNull()->HoverIndex() == -1) continue;
+    if (!s.ShowInLegend()) return -1;
+    int hidden = 0;
+    for (int j = 0; j <= i; ++j)
+      if (!series[static_cast<std::size_t>(j)]->ShowInLegend()) ++hidden;
+    return i - hidden;
+  }
+  return -1;
 }
 
 void TCustomChart::DragZoom(int x, int y) {

@@ -141,5 +141,48 @@ TEST_F(LegendClicksTest, TheCursorIsTheHandOverASelectableLegend) {
   EXPECT_EQ(Legend().CalcCursor(), crHandPoint);
 }
 
+// The chart's own mouse handling: a press on the legend goes to the legend first and starts no
+// zoom, and a mouse over the legend marks the row it is over.
+TEST_F(LegendClicksTest, APressOnALegendCheckBoxSwitchesTheSeriesAndStartsNoZoom) {
+  ROvedeSeries& a = AddSeries("A", 3, clRed);
+  AddSeries("B", 3, clGreen);
+  Legend().SetCheckBoxes(true);
+  int legendClicks = 0;
+  chart.OnClickLegend = [&](TCustomChart&, TMouseButton, TShiftState, int, int) { ++legendClicks; };
+  host->Render();
+  const TPoint box{Legend().XLegendBox() + 3, Legend().PositionRect(0).Top + Legend().ItemHeight() / 2};
+
+  chart.MouseDown(TMouseButton::mbLeft, ssLeft, box.X, box.Y);
+  EXPECT_FALSE(chart.Zoom().Active()) << "the press belongs to the legend";
+  chart.MouseMove(ssLeft, box.X - 200, box.Y + 200);
+  chart.MouseUp(TMouseButton::mbLeft, 0, box.X - 200, box.Y + 200);
+  EXPECT_FALSE(a.Active());
+  EXPECT_FALSE(chart.Zoomed());
+  EXPECT_EQ(legendClicks, 1);
+
+  chart.MouseDown(TMouseButton::mbLeft, ssLeft, box.X, box.Y);
+  chart.MouseUp(TMouseButton::mbLeft, 0, box.X, box.Y);
+  EXPECT_TRUE(a.Active()) << "a second press switches it back";
+}
+
+TEST_F(LegendClicksTest, TheMouseOverALegendRowHoversItAndShowsTheLegendsCursor) {
+  ROvedeSeries& values = AddSeries("A", 4, clRed);
+  Legend().Selected().SetVisible(true);
+  host->Render();
+  const TRect row = Legend().PositionRect(2);
+  const int item = Legend().Clicked(row.Left + 2, row.Top + 1);
+  ASSERT_NE(item, -1);
+
+  chart.MouseMove(0, row.Left + 2, row.Top + 1);
+  EXPECT_EQ(host->Cursor(), crHandPoint);
+  EXPECT_EQ(Legend().Selected().HoverIndex(), item);
+  EXPECT_EQ(values.Selected().HoverIndex(), values.LegendToValueIndex(item)) << "a values legend hovers the point too";
+
+  chart.MouseMove(0, 5, 5);
+  EXPECT_EQ(host->Cursor(), chart.OriginalCursor());
+  EXPECT_EQ(values.Selected().HoverIndex(), -1) << "the mouse left the point";
+  EXPECT_EQ(Legend().Selected().HoverIndex(), -1);
+}
+
 }  // namespace
 }  // namespace quil
