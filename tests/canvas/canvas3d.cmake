@@ -5,5 +5,6 @@ target_sources(chart_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/projection_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quil_region_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/raster_output_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/solid_quad_fill_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view3d_options_test.cpp
 )
