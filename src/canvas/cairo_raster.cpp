@@ -160,7 +160,9 @@ std::unique_ptr<TSolidQuadFill> TCairoRaster::SolidQuadFill(
   if (rop_ != R2_COPYPEN) return nullptr;
   const std::optional<TPoint> origin = DirectOrigin();
   if (!origin) return nullptr;
-  return std::make_unique<TSolidQuadFill>(cairo_get_target(cr_), *origin, TFixedOffset{}, clip_ ? &*clip_ : nullptr,
+  TQuadFillClip clip;
+  clip.Region = clip_;
+  return std::make_unique<TSolidQuadFill>(TQuadFillTarget{cairo_get_target(cr_), *origin, {}, true}, std::move(clip),
                                           std::move(fallback));
 }
 

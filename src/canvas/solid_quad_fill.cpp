@@ -16,37 +16,54 @@ uint32_t OpaquePixel(TColor c) {
   return 0xFF000000u | (uint32_t(GetRValue(c)) << 16) | (uint32_t(GetGValue(c)) << 8) | GetBValue(c);
 }
 
+int64_t Turn(const TPoint& o, const TPoint& a, const TPoint& b) {
+  return (int64_t(a.X) - o.X) * (int64_t(b.Y) - o.Y) - (int64_t(a.Y) - o.Y) * (int64_t(b.X) - o.X);
+}
+
 }  // namespace
 
-TSolidQuadFill::TSolidQuadFill(cairo_surface_t* surface, TPoint origin, TFixedOffset offset, const TQuilRegion* clip,
-                               TFallback fallback)
-    : surface_(surface), origin_(origin), offset_(offset), clip_(clip), fallback_(std::move(fallback)) {
-  cairo_surface_flush(surface_);
-  data_ = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(surface_));
-  stride_ = cairo_image_surface_get_stride(surface_) / 4;
-  const TRect surfaceRect{-origin.X, -origin.Y, cairo_image_surface_get_width(surface_) - origin.X,
-                          cairo_image_surface_get_height(surface_) - origin.Y};
-  if (!data_) {
+TSolidQuadFill::TSolidQuadFill(const TQuadFillTarget& target, TQuadFillClip clip, TFallback fallback)
+    : target_(target), clip_(std::move(clip)), fallback_(std::move(fallback)) {
+  cairo_surface_flush(target_.Surface);
+  data_ = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(target_.Surface));
+  stride_ = cairo_image_surface_get_stride(target_.Surface) / 4;
+  const TPoint o = target_.Origin;
+  const TRect surface{-o.X, -o.Y, cairo_image_surface_get_width(target_.Surface) - o.X,
+                      cairo_image_surface_get_height(target_.Surface) - o.Y};
+  if (!data_) return;
+  limit_ = surface;
+  if (clip_.Region) {
+    const std::size_t rectangles = clip_.Region->Rectangles().size();
+    cutByClip_ = rectangles > 1;
+    limit_ = rectangles == 0 ? TRect{} : Intersection(clip_.Region->Bounds(), surface);
+    if (cutByClip_) PrepareInside();
+  } else if (clip_.ConvexPolygon.size() >= 3) {
+    cutByClip_ = true;
+    const std::vector<TPoint>& p = clip_.ConvexPolygon;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+      const int64_t turn = Turn(p[i], p[(i + 1) % p.size()], p[(i + 2) % p.size()]);
+      if (turn != 0) {
+        polygonTurn_ = turn > 0 ? 1 : -1;
+        break;
+      }
+    }
+  } else if (!clip_.ConvexPolygon.empty()) {
     limit_ = {};
-  } else if (!clip_) {
-    limit_ = surfaceRect;
-  } else {
-    const std::vector<TRect> rectangles = clip_->Rectangles();
-    severalRectangles_ = rectangles.size() > 1;
-    limit_ = rectangles.empty() ? TRect{} : Intersection(clip_->Bounds(), surfaceRect);
-    if (severalRectangles_) PrepareInside();
   }
 }
 
+TSolidQuadFill::~TSolidQuadFill() { cairo_surface_mark_dirty(target_.Surface); }
+
 void TSolidQuadFill::PrepareInside() {
-  const TRect bounds = clip_->Bounds();
+  const TQuilRegion& region = *clip_.Region;
+  const TRect bounds = region.Bounds();
   insideTop_ = bounds.Top;
   inside_.assign(static_cast<std::size_t>(bounds.Height()), {});
   for (int y = bounds.Top; y < bounds.Bottom; ++y) {
     TInsideRow& row = inside_[static_cast<std::size_t>(y - insideTop_)];
     int left = INT_MIN, right = INT_MAX;
     for (int dy = -1; dy <= 1; ++dy) {
-      const auto& spans = clip_->Row(y + dy);
+      const auto& spans = region.Row(y + dy);
       if (spans.empty()) {
         left = INT_MAX;
       } else if (spans.size() > 1) {
@@ -60,11 +77,9 @@ void TSolidQuadFill::PrepareInside() {
   }
 }
 
-TSolidQuadFill::~TSolidQuadFill() { cairo_surface_mark_dirty(surface_); }
-
 bool TSolidQuadFill::InsideSpans(int y, const TRect& cornerBounds) const {
   for (int row = y - 1; row <= y + 1; ++row) {
-    const auto& spans = clip_->Row(row);
+    const auto& spans = clip_.Region->Row(row);
     if (std::none_of(spans.begin(), spans.end(), [&](const TQuilRegion::TSpan& s) {
           return s.Left <= cornerBounds.Left - 1 && s.Right >= cornerBounds.Right + 2;
         }))
@@ -73,7 +88,7 @@ bool TSolidQuadFill::InsideSpans(int y, const TRect& cornerBounds) const {
   return true;
 }
 
-bool TSolidQuadFill::InsideClip(const TRect& cornerBounds) const {
+bool TSolidQuadFill::InsideRegion(const TRect& cornerBounds) const {
   if (cornerBounds.Top < insideTop_ || cornerBounds.Bottom >= insideTop_ + static_cast<int>(inside_.size()))
     return false;
   for (int y = cornerBounds.Top; y <= cornerBounds.Bottom; ++y) {
@@ -84,29 +99,57 @@ bool TSolidQuadFill::InsideClip(const TRect& cornerBounds) const {
   return true;
 }
 
-void TSolidQuadFill::FillRows(const TAliasedQuad& quad, const TRect& limit, uint32_t pixel) {
-  const int top = std::max(quad.FirstRow(), limit.Top);
-  const int bottom = std::min(quad.EndRow(), limit.Bottom);
+// A pixel or more inside each side: the polygon may have been clipped while integer coordinates
+// lay half a pixel elsewhere.
+bool TSolidQuadFill::InsidePolygon(const TPoint (&corners)[4]) const {
+  const std::vector<TPoint>& p = clip_.ConvexPolygon;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const TPoint& a = p[i];
+    const TPoint& b = p[(i + 1) % p.size()];
+    if (a == b) continue;
+    const double length2 = double(b.X - a.X) * (b.X - a.X) + double(b.Y - a.Y) * (b.Y - a.Y);
+    for (const TPoint& c : corners) {
+      const double turn = double(Turn(a, b, c)) * polygonTurn_;
+      if (turn <= 0 || turn * turn <= length2) return false;
+    }
+  }
+  return true;
+}
+
+void TSolidQuadFill::FillRows(const TAliasedQuad& quad, uint32_t pixel) {
+  const int top = std::max(quad.FirstRow(), limit_.Top);
+  const int bottom = std::min(quad.EndRow(), limit_.Bottom);
   for (int y = top; y < bottom; ++y) {
     TPixelRun runs[2];
-    const int count = quad.Runs(y, limit.Left, limit.Right, runs);
-    uint32_t* row = data_ + static_cast<std::ptrdiff_t>(y + origin_.Y) * stride_ + origin_.X;
+    const int count = quad.Runs(y, limit_.Left, limit_.Right, runs);
+    uint32_t* row = data_ + static_cast<std::ptrdiff_t>(y + target_.Origin.Y) * stride_ + target_.Origin.X;
     for (int k = 0; k < count; ++k) std::fill(row + runs[k].Left, row + runs[k].Right, pixel);
   }
 }
 
+void TSolidQuadFill::Fallback(const TPoint (&corners)[4], TColor color) {
+  ++fallbacks_;
+  cairo_surface_mark_dirty(target_.Surface);
+  fallback_(corners, color);
+  cairo_surface_flush(target_.Surface);
+}
+
 void TSolidQuadFill::Fill(const TPoint (&corners)[4], TColor color) {
   if (limit_.IsEmpty()) return;
-  const TAliasedQuad quad(corners, offset_);
+  const TAliasedQuad quad(corners, target_.Offset);
   if (quad.FirstRow() >= quad.EndRow()) return;
-  if (severalRectangles_ && !(InsideClip(quad.CornerBounds()) && !QuadCrossesItself(corners))) {
-    ++fallbacks_;
-    cairo_surface_mark_dirty(surface_);
-    fallback_(corners, color);
-    cairo_surface_flush(surface_);
+  if (!target_.ResolveSystemColors && (color >> 24) != 0) {
+    Fallback(corners, color);
     return;
   }
-  FillRows(quad, limit_, OpaquePixel(SystemColor(color)));
+  if (cutByClip_) {
+    const bool inside = clip_.Region ? InsideRegion(quad.CornerBounds()) : InsidePolygon(corners);
+    if (!inside || QuadCrossesItself(corners)) {
+      Fallback(corners, color);
+      return;
+    }
+  }
+  FillRows(quad, OpaquePixel(SystemColor(color)));
 }
 
 }  // namespace quil

@@ -9,6 +9,8 @@
 
 #include "canvas/aliased_quad.h"
 #include "canvas/cairo_raster.h"
+#include "canvas/gdiplus_canvas.h"
+#include "canvas/gdiplus_startup.h"
 #include "canvas/quil_canvas3d.h"
 #include "canvas/solid_quad_fill.h"
 #include "canvas/view3d_options.h"
@@ -19,12 +21,15 @@ namespace {
 constexpr int kWidth = 96;
 constexpr int kHeight = 80;
 
-// A buffered plain canvas with a clear pen, as a drawing of cells without outlines prepares it.
-std::unique_ptr<TQuilCanvas3D> CellCanvas(TView3DOptions& options) {
-  auto canvas = std::make_unique<TQuilCanvas3D>();
+// A buffered canvas with a clear pen, as a drawing of cells without outlines prepares it; the
+// anti-aliased one has its smoothing switched off, as such a drawing does.
+template <class Canvas = TQuilCanvas3D>
+std::unique_ptr<Canvas> CellCanvas(TView3DOptions& options) {
+  auto canvas = std::make_unique<Canvas>();
   canvas->InitWindow(nullptr, &options, clWhite, false, {0, 0, kWidth, kHeight});
   canvas->Pen().SetStyle(psClear);
   canvas->Brush().SetStyle(bsSolid);
+  canvas->SetAntiAlias(false);
   return canvas;
 }
 
@@ -35,7 +40,8 @@ bool SamePixels(const TBitmap& a, const TBitmap& b) {
   return true;
 }
 
-void Erase(TQuilCanvas3D& canvas) {
+template <class Canvas>
+void Erase(Canvas& canvas) {
   canvas.Bitmap()->Fill(clWhite);
   canvas.Bitmap()->MarkChanged();
 }
@@ -92,13 +98,14 @@ std::vector<TClipCase> ClipCases() {
 
 // Every quadrilateral filled through the filler must leave exactly the pixels the canvas's own
 // polygon leaves, clip included; the images are compared whole after each one.
-TEST(SolidQuadFillTest, FillsExactlyThePixelsOfTheCanvasPolygon) {
+template <class Canvas>
+void ExpectSameFills(const std::vector<TClipCase>& clips) {
   std::mt19937 rng(20261210);
-  for (const TClipCase& clip : ClipCases()) {
+  for (const TClipCase& clip : clips) {
     SCOPED_TRACE(clip.Name);
     TView3DOptions options;
-    auto polygon = CellCanvas(options);
-    auto direct = CellCanvas(options);
+    auto polygon = CellCanvas<Canvas>(options);
+    auto direct = CellCanvas<Canvas>(options);
     clip.Apply(*polygon);
     clip.Apply(*direct);
     const int quads = 3000;
@@ -130,6 +137,58 @@ TEST(SolidQuadFillTest, FillsExactlyThePixelsOfTheCanvasPolygon) {
     else
       EXPECT_GT(filled, quads / 8);
   }
+}
+
+TEST(SolidQuadFillTest, FillsExactlyThePixelsOfThePlainCanvasPolygon) { ExpectSameFills<TQuilCanvas3D>(ClipCases()); }
+
+// The anti-aliased canvas without smoothing puts integer coordinates on pixel centres and keeps
+// its clips as Cairo paths: rectangles become a region, one convex polygon is known by its
+// corners, and other clips leave the canvas without a direct fill.
+class SolidQuadFillAntiAliased : public testing::Test {
+ protected:
+  void SetUp() override { GDIPlusStartup(); }
+  void TearDown() override { GDIPlusShutdown(); }
+};
+
+TEST_F(SolidQuadFillAntiAliased, FillsExactlyThePixelsOfItsPolygonWithoutSmoothing) {
+  std::vector<TClipCase> clips = ClipCases();
+  clips.pop_back();
+  // A chart clips its series while smoothing is on, where integer coordinates are pixel edges.
+  clips.push_back({"box outline clipped while smoothing",
+                   [](TQuilCanvas3D& c) {
+                     const TPoint hull[] = {{12, 4}, {70, 2}, {92, 30}, {84, 76}, {20, 70}, {3, 40}};
+                     c.SetAntiAlias(true);
+                     c.ClipPolygon(hull, 6, false);
+                     c.SetAntiAlias(false);
+                   },
+                   false});
+  ExpectSameFills<TGDIPlusCanvas>(clips);
+}
+
+TEST_F(SolidQuadFillAntiAliased, OnlyRectanglesAndOneConvexPolygonAreKnownClips) {
+  TView3DOptions options;
+  const TPoint hull[] = {{12, 4}, {70, 2}, {92, 30}, {84, 76}, {20, 70}, {3, 40}};
+  const TPoint dent[] = {{10, 10}, {80, 10}, {40, 30}, {80, 70}, {10, 70}};
+  const std::pair<const char*, std::function<void(TGDIPlusCanvas&)>> unknown[] = {
+      {"ellipse cut out", [](TGDIPlusCanvas& c) { c.ClipEllipse({30, 20, 70, 60}, true); }},
+      {"concave polygon", [&](TGDIPlusCanvas& c) { c.ClipPolygon(dent, 5, false); }},
+      {"polygon in a rectangle", [&](TGDIPlusCanvas& c) {
+         c.ClipRectangle({5, 5, 90, 75});
+         c.ClipPolygon(hull, 6, false);
+       }},
+      {"smoothing on", [](TGDIPlusCanvas& c) { c.SetAntiAlias(true); }},
+  };
+  for (const auto& [name, apply] : unknown) {
+    SCOPED_TRACE(name);
+    auto canvas = CellCanvas<TGDIPlusCanvas>(options);
+    apply(*canvas);
+    EXPECT_FALSE(canvas->SolidQuadFill());
+  }
+  auto canvas = CellCanvas<TGDIPlusCanvas>(options);
+  canvas->ClipPolygon(hull, 6, false);
+  EXPECT_TRUE(canvas->SolidQuadFill());
+  canvas->UnClipRectangle();
+  EXPECT_TRUE(canvas->SolidQuadFill()) << "back to the polygon's bounds, a rectangle";
 }
 
 // Rows of outlines that meet the rasteriser's corner cases, as Cairo fills them: a one-pixel
@@ -171,7 +230,7 @@ TEST(SolidQuadFillTest, RowRunsFollowTheRasterisersRounding) {
 
 TEST(SolidQuadFillTest, OnlyAPlainSolidBrushWithAClearPenFillsDirectly) {
   TView3DOptions options;
-  auto canvas = CellCanvas(options);
+  auto canvas = CellCanvas<>(options);
   EXPECT_TRUE(canvas->SolidQuadFill());
   const std::pair<const char*, std::function<void(TQuilCanvas3D&)>> states[] = {
       {"visible pen", [](TQuilCanvas3D& c) { c.Pen().SetStyle(psSolid); }},
@@ -187,7 +246,7 @@ TEST(SolidQuadFillTest, OnlyAPlainSolidBrushWithAClearPenFillsDirectly) {
   };
   for (const auto& [name, apply] : states) {
     SCOPED_TRACE(name);
-    auto other = CellCanvas(options);
+    auto other = CellCanvas<>(options);
     apply(*other);
     EXPECT_FALSE(other->SolidQuadFill());
   }
