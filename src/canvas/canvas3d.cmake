@@ -11,6 +11,7 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gradient_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gradient_steps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_ops.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/opaque_png.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pixel_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quil_blend.cpp
