@@ -1,9 +1,11 @@
 #include "chart/custom_chart.h"
 
+#include "chart/color_palettes.h"
 #include "core/class_registry.h"
 #include "core/color_idents.h"
 #include "core/filer.h"
 #include "core/reader.h"
+#include "engine/color_palette.h"
 #include "engine/rovede_axis.h"
 #include "engine/series.h"
 #include "panel/option_store.h"
@@ -20,7 +22,7 @@ TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {
   SetAutoRepaint(false);
   walls_ = std::make_unique<ROvedeWalls>(*this);
   standardAxes_ = CreateStandardAxes(*this);
-  colorPaletteIndex_ = QuilReadIntegerOption("DefaultPalette", 13);
+  SetColorPaletteIndex(QuilReadIntegerOption("DefaultPalette", 13));
   SetAutoRepaint(repaint);
 }
 
@@ -37,11 +39,19 @@ ROvedeTitle& TCustomChart::TitleAt(int index) {
   return *title;
 }
 
+// A custom palette (-2) starts as a copy of the colours in use; any other index takes the
+// registry's palette, none for an index without colours.
 void TCustomChart::SetColorPaletteIndex(int index) {
   if (colorPaletteIndex_ == index) return;
+  if (index == kCustomColorPalette)
+    SetColorPalette(colorPaletteIndex_ > 0 ? ColorPalettes().GetPalette(colorPaletteIndex_) : QuilColorPalette);
   colorPaletteIndex_ = index;
-  ColorPaletteChanged();
-  Invalidate();
+  if (index != kCustomColorPalette) TColorPalettes::ApplyPalette(*this, index);
+}
+
+bool TCustomChart::IsFreeSeriesColor(TColor color, bool checkBackground, const ROvedeSeries* series) const {
+  if (checkBackground && (color == Color() || color == walls_->Back().Color())) return false;
+  return TCustomAxisPanel::IsFreeSeriesColor(color, checkBackground, series);
 }
 
 TColor TCustomChart::GetBackColor() {
@@ -87,26 +97,32 @@ void TCustomChart::ReadBackColor(TReader& reader) {
   if (Parent() && !HasState(csLoading)) walls_->Back().Brush().SetStyle(bsSolid);
 }
 
+// The whole list is read before the palette changes, so a damaged list leaves it as it was.
+void TCustomChart::ReadColorPalette(TReader& reader) {
+  std::vector<TColor> colors;
+  reader.ReadListBegin();
+  while (!reader.EndOfList()) colors.push_back(static_cast<TColor>(reader.ReadInteger()));
+  reader.ReadListEnd();
+  if (colors.empty())
+    SetColorPaletteIndex(-1);
+  else
+    SetColorPalette(std::move(colors));
+}
+
 void TCustomChart::DefineProperties(TFiler& filer) {
   TCustomAxisPanel::DefineProperties(filer);
   filer.DefineProperty(
       "ColorPaletteIndex", [this](TReader& reader) { SetColorPaletteIndex(reader.ReadInteger()); },
-      [this](TWriter& writer) { writer.WriteInteger(colorPaletteIndex_); }, colorPaletteIndex_ != -1);
+      [this](TWriter& writer) { writer.WriteInteger(colorPaletteIndex_); },
+      colorPaletteIndex_ >= 0 || colorPaletteIndex_ == kCustomColorPalette);
   filer.DefineProperty(
-      "ColorPalette",
-      [this](TReader& reader) {
-        std::vector<TColor> colors;
-        reader.ReadListBegin();
-        while (!reader.EndOfList()) colors.push_back(static_cast<TColor>(reader.ReadInteger()));
-        reader.ReadListEnd();
-        SetColorPalette(std::move(colors));
-      },
+      "ColorPalette", [this](TReader& reader) { ReadColorPalette(reader); },
       [this](TWriter& writer) {
         writer.WriteListBegin();
-        for (TColor color : ColorPalette()) writer.WriteInteger(color);
+        for (TColor color : ColorPalette()) writer.WriteInteger(static_cast<int32_t>(color));
         writer.WriteListEnd();
       },
-      !ColorPalette().empty());
+      colorPaletteIndex_ == kCustomColorPalette);
   filer.DefineProperty("BackColor", [this](TReader& reader) { ReadBackColor(reader); }, nullptr, false);
 }
 

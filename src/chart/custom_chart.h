@@ -58,9 +58,15 @@ class TCustomChart : public TCustomAxisPanel {
   TQuilPen& Frame() { return walls_->Back().Pen(); }
   void SetFrame(const TQuilPen& pen) { Frame().Assign(pen); }
 
+  // The registry palette the chart uses (ColorPalettes), -1 for none of its own (the global
+  // default) or kCustomColorPalette for colours stored with the chart.
   int ColorPaletteIndex() const { return colorPaletteIndex_; }
-  // Selects one of the palettes the chart knows; an index without a palette is only stored.
+  // Applies the registry's palette index (an index without colours leaves the chart with none);
+  // kCustomColorPalette keeps a copy of the colours in use as the chart's own.
   void SetColorPaletteIndex(int index);
+  static constexpr int kCustomColorPalette = -2;
+  // Neither another series' colour nor, when asked, the chart's or the back wall's colour.
+  bool IsFreeSeriesColor(TColor color, bool checkBackground, const ROvedeSeries* series) const override;
 
   // The colour behind the series: the back wall's when it is shown solid, else the panel's.
   TColor GetBackColor();
@@ -117,12 +123,13 @@ class TCustomChart : public TCustomAxisPanel {
   void DrawBottomWall();
   void DrawWallsAfterSeries();
   void ReadBackColor(TReader& reader);
+  void ReadColorPalette(TReader& reader);
   void Changed() { Invalidate(); }
 
   std::vector<std::unique_ptr<ROvedeAxis>> standardAxes_;
   std::array<std::unique_ptr<ROvedeTitle>, 4> titles_;
   std::unique_ptr<ROvedeWalls> walls_;
-  int colorPaletteIndex_ = 0;
+  int colorPaletteIndex_ = -1;
 };
 
 }  // namespace quil

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chart/color_palettes.h"
 #include "core/class_registry.h"
 
 namespace quil {
@@ -93,6 +94,7 @@ void InitializeChartRegistries() {
 }
 
 void FinalizeChartRegistries() {
+  FreeColorPalettes();
   QuilSeriesTypes().clear();
   QuilSeriesTypes().shrink_to_fit();
   QuilToolTypes().clear();

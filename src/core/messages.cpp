@@ -21,6 +21,7 @@ std::string QuilMsg_ValuesX;
 std::string QuilMsg_ValuesY;
 std::string QuilMsg_Series;
 std::string QuilMsg_SeriesDelete;
+std::string QuilMsg_Default;
 std::string QuilMsg_ThemeLumora;
 std::string QuilMsg_ThemeExcel;
 std::string QuilMsg_ThemeVictorian;
@@ -80,6 +81,7 @@ const std::vector<std::pair<std::reference_wrapper<std::string>, const char*>>& 
       {QuilMsg_ValuesY, "Y"},
       {QuilMsg_Series, "Series"},
       {QuilMsg_SeriesDelete, "Series Delete: ValueIndex %d out of bounds (0 to %d)."},
+      {QuilMsg_Default, "Default"},
       {QuilMsg_ThemeLumora, "Lumora"},
       {QuilMsg_ThemeExcel, "Excel"},
       {QuilMsg_ThemeVictorian, "Victorian"},

@@ -4,7 +4,9 @@
 
 #include "core/messages.h"
 #include "engine/chart_exception.h"
+#include "engine/format_settings.h"
 #include "series/surface/custom3d_palette_series.h"
+#include "series/surface/palette_file.h"
 
 namespace quil {
 
@@ -15,11 +17,12 @@ void CheckSteps(int steps) {
     throw ChartException(QuilFormat(QuilMsg_PaletteSteps, std::to_string(kMaxPaletteSteps)));
 }
 
-// Bounds in value order; entries with equal bounds keep the order they were made in, as
-// inserting them one by one would leave them.
+// Bounds in value order, NaN after every number; entries with equal bounds keep the order they
+// were made in, as inserting them one by one would leave them.
 void SortByBound(TCustom3DPalette& palette) {
-  std::stable_sort(palette.begin(), palette.end(),
-                   [](const TGridPalette& a, const TGridPalette& b) { return a.UpToValue < b.UpToValue; });
+  std::stable_sort(palette.begin(), palette.end(), [](const TGridPalette& a, const TGridPalette& b) {
+    return a.UpToValue < b.UpToValue || (!std::isnan(a.UpToValue) && std::isnan(b.UpToValue));
+  });
 }
 
 // Where the entries of a built palette lie: Start + i * Step. A range that is not a finite
@@ -132,6 +135,23 @@ void TCustom3DPaletteSeries::SetPalette(const TCustom3DPalette& value) {
   palette_ = value;
   ChangedColors();
   Repaint();
+}
+
+// Entries in value order, as adding them one by one would leave them.
+void TCustom3DPaletteSeries::LoadPaletteFromFile(const std::string& fileName) {
+  TCustom3DPalette entries = ReadPaletteFile(fileName, QuilFormatSettings());
+  SortByBound(entries);
+  palette_ = std::move(entries);
+  if (!palette_.empty()) {
+    customPalette_ = true;
+    dirtyPalette_ = false;
+  }
+  ChangedColors();
+  Repaint();
+}
+
+void TCustom3DPaletteSeries::SavePaletteToFile(const std::string& fileName) const {
+  WritePaletteFile(fileName, palette_, QuilFormatSettings());
 }
 
 void TCustom3DPaletteSeries::GeneratePalette() {

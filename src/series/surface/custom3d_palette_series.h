@@ -83,6 +83,11 @@ class TCustom3DPaletteSeries : public TCustom3DSeries {
   // Builds the palette when the series has points and the palette is empty, or automatic and
   // out of date.
   void CheckPaletteEmpty();
+  // Replaces the palette by the entries of a palette file, which become the caller's palette.
+  // A file that cannot be read whole raises ChartException and leaves the palette as it was.
+  void LoadPaletteFromFile(const std::string& fileName);
+  // Writes the palette so that it reads back exactly (ChartException when it cannot).
+  void SavePaletteToFile(const std::string& fileName) const;
 
   struct TPaletteBounds {
     double Min = 0;

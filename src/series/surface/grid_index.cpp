@@ -1,6 +1,7 @@
 #include "series/surface/grid_index.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -55,52 +56,80 @@ std::pair<TExtremes, TExtremes> FiniteExtremes(std::span<const double> x, std::s
   return {ex, ez};
 }
 
-// Finds values in a sorted list starting from where the last one was found: points usually come
-// row by row, so the next value is the same one or the next, and a whole grid costs a
-// constant number of comparisons a point instead of a search each.
-class THintedSearch {
+// The different values of one direction, each with its rank once they are sorted. A hash table
+// finds a value in constant time, so a build is linear in the number of points; the table
+// grows with the values found and stops at kMaxIrregularValues.
+class TDistinctValues {
  public:
-  explicit THintedSearch(const std::vector<double>& sorted) : sorted_(sorted) {}
-  // The first position whose value is not less than value.
-  std::size_t LowerBound(double value) {
-    const std::size_t n = sorted_.size();
-    if (hint_ < n && sorted_[hint_] == value) return hint_;
-    if (hint_ + 1 < n && sorted_[hint_ + 1] == value) return ++hint_;
-    hint_ = static_cast<std::size_t>(std::lower_bound(sorted_.begin(), sorted_.end(), value) - sorted_.begin());
-    return hint_;
+  TDistinctValues() : slots_(64) {}
+
+  // Raises ERangeError once a value beyond the limit arrives.
+  void Add(double value, const char* name) {
+    TSlot& slot = Find(value);
+    if (slot.Used) return;
+    if (values_.size() == static_cast<std::size_t>(kMaxIrregularValues))
+      throw ERangeError(QuilFormat(QuilMsg_GridTooManyValues, std::to_string(kMaxIrregularValues), name));
+    slot = {Key(value), 0, true};
+    values_.push_back(Key(value));
+    if (2 * values_.size() > slots_.size()) Grow();
   }
 
+  // Sorts the values and gives each its 1-based position.
+  void Rank() {
+    std::sort(values_.begin(), values_.end());
+    for (std::size_t i = 0; i < values_.size(); ++i) Find(values_[i]).Position = static_cast<int>(i) + 1;
+  }
+
+  // The position of a value that was added.
+  int PositionOf(double value) { return Find(value).Position; }
+  std::vector<double>& Values() { return values_; }
+
  private:
-  const std::vector<double>& sorted_;
-  std::size_t hint_ = 0;
+  struct TSlot {
+    double Value = 0;
+    int Position = 0;
+    bool Used = false;
+  };
+
+  // Minus zero equals zero and is kept as zero.
+  static double Key(double value) { return value + 0.0; }
+
+  TSlot& Find(double value) {
+    const double key = Key(value);
+    uint64_t bits = std::bit_cast<uint64_t>(key);
+    bits ^= bits >> 33;
+    bits *= 0xFF51AFD7ED558CCDull;
+    bits ^= bits >> 33;
+    const std::size_t mask = slots_.size() - 1;
+    for (std::size_t i = static_cast<std::size_t>(bits) & mask;; i = (i + 1) & mask)
+      if (!slots_[i].Used || slots_[i].Value == key) return slots_[i];
+  }
+
+  void Grow() {
+    std::vector<TSlot> old(slots_.size() * 2);
+    old.swap(slots_);
+    for (const TSlot& slot : old)
+      if (slot.Used) Find(slot.Value) = slot;
+  }
+
+  std::vector<TSlot> slots_;
+  std::vector<double> values_;
 };
 
-// The sorted different values of one direction: those of the placed points and the smallest of
-// all points. They are collected into a sorted list as they come, so a large grid with few
-// different values is never sorted whole.
-std::vector<double> DistinctValues(std::span<const double> values, std::span<const double> other, std::size_t start,
-                                   const char* name) {
-  std::vector<double> distinct;
-  THintedSearch search(distinct);
+// The different values of one direction: those of the placed points and the smallest of all
+// points.
+void CollectValues(TDistinctValues& distinct, std::span<const double> values, std::span<const double> other,
+                   std::size_t start, const char* name) {
   double minimum = kInfinity;
   bool any = false;
-  const auto tooMany = [&] {
-    return ERangeError(QuilFormat(QuilMsg_GridTooManyValues, std::to_string(kMaxIrregularValues), name));
-  };
-  const auto add = [&](double value) {
-    const std::size_t at = search.LowerBound(value);
-    if (at < distinct.size() && distinct[at] == value) return;
-    if (distinct.size() == static_cast<std::size_t>(kMaxIrregularValues)) throw tooMany();
-    distinct.insert(distinct.begin() + static_cast<std::ptrdiff_t>(at), value);
-  };
   for (std::size_t t = 0; t < values.size(); ++t) {
     if (std::isnan(values[t])) continue;
     if (!any || values[t] < minimum) minimum = values[t];
     any = true;
-    if (t >= start && !std::isnan(other[t])) add(values[t]);
+    if (t >= start && !std::isnan(other[t])) distinct.Add(values[t], name);
   }
-  if (any) add(minimum);
-  return distinct;
+  if (any) distinct.Add(minimum, name);
+  distinct.Rank();
 }
 
 }  // namespace
@@ -135,27 +164,26 @@ TGridBuild BuildRegularGrid(std::span<const double> x, std::span<const double> z
   return build;
 }
 
-// Collecting the different values in order and searching them gives the same index as
-// collecting them one by one and matching each point in the sorted lists, without the square
-// of the number of different values.
+// Ranking the different values through a hash table gives the same index as collecting them one
+// by one and matching each point in the sorted lists, in linear time instead of the square of
+// the number of different values.
 TGridBuild BuildIrregularGrid(std::span<const double> x, std::span<const double> z, int startIndex, int numX,
                               int numZ) {
   const std::size_t start = static_cast<std::size_t>(std::max(startIndex, 0));
-  std::vector<double> columns = DistinctValues(x, z, start, "X");
-  std::vector<double> rows = DistinctValues(z, x, start, "Z");
-  if (columns.empty() || rows.empty()) return EmptyGridBuild(numX, numZ);
-  CheckSize(static_cast<double>(columns.size()), static_cast<double>(rows.size()));
+  TDistinctValues columns;
+  CollectValues(columns, x, z, start, "X");
+  TDistinctValues rows;
+  CollectValues(rows, z, x, start, "Z");
+  if (columns.Values().empty() || rows.Values().empty()) return EmptyGridBuild(numX, numZ);
+  CheckSize(static_cast<double>(columns.Values().size()), static_cast<double>(rows.Values().size()));
   TGridBuild build;
-  build.Index.Reset(static_cast<int>(columns.size()), static_cast<int>(rows.size()));
-  THintedSearch column(columns);
-  THintedSearch row(rows);
+  build.Index.Reset(static_cast<int>(columns.Values().size()), static_cast<int>(rows.Values().size()));
   for (std::size_t t = start; t < x.size(); ++t) {
     if (std::isnan(x[t]) || std::isnan(z[t])) continue;
-    build.Index(static_cast<int>(column.LowerBound(x[t])) + 1, static_cast<int>(row.LowerBound(z[t])) + 1) =
-        static_cast<int>(t);
+    build.Index(columns.PositionOf(x[t]), rows.PositionOf(z[t])) = static_cast<int>(t);
   }
-  build.X = {0, std::move(columns), 0};
-  build.Z = {0, std::move(rows), 0};
+  build.X = {0, std::move(columns.Values()), 0};
+  build.Z = {0, std::move(rows.Values()), 0};
   build.X.Minimum = build.X.Values.front();
   build.Z.Minimum = build.Z.Values.front();
   build.XStartIndex = build.X.Minimum == 0 ? 0 : 1;

@@ -54,19 +54,6 @@ TColor ColorOfInterval(TQuilPaletteStyle style, double x) {
   }
 }
 
-int PaletteEntryIndex(const TCustom3DPalette& palette, double value) {
-  int lo = 0;
-  int hi = static_cast<int>(palette.size()) - 1;
-  while (lo < hi) {
-    const int mid = (lo + hi) / 2;
-    if (value > palette[static_cast<std::size_t>(mid)].UpToValue)
-      lo = mid + 1;
-    else
-      hi = mid;
-  }
-  return lo;
-}
-
 int InsertPaletteEntry(TCustom3DPalette& palette, double value, TColor color) {
   const auto at = std::upper_bound(palette.begin(), palette.end(), value,
                                    [](double v, const TGridPalette& entry) { return v < entry.UpToValue; });

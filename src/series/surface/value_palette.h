@@ -40,7 +40,18 @@ TColor ColorOfInterval(TQuilPaletteStyle style, double x);
 // The index of the first entry whose bound is at or above value: a value equal to a bound
 // belongs to that entry, values beyond the last bound to the last entry, values below the first
 // (and NaN) to the first. The palette must not be empty.
-int PaletteEntryIndex(const TCustom3DPalette& palette, double value);
+inline int PaletteEntryIndex(const TCustom3DPalette& palette, double value) {
+  int lo = 0;
+  int hi = static_cast<int>(palette.size()) - 1;
+  while (lo < hi) {
+    const int mid = (lo + hi) / 2;
+    if (value > palette[static_cast<std::size_t>(mid)].UpToValue)
+      lo = mid + 1;
+    else
+      hi = mid;
+  }
+  return lo;
+}
 
 // Inserts an entry after every entry whose bound is not above value (equal bounds keep the order
 // they came in) and answers its index.

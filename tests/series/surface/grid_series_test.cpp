@@ -110,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Exact matching: 0.1 + 0.2 is not 0.3.
         TGridCase{"IrregularExact", true, {{0.1 + 0.2, 0, 0}, {0.3, 0, 0}, {-0.0, 0, 0}, {0.0, 0, 1}}, 3, 2,
                   {{1, 1, 2}, {1, 2, 3}, {2, 1, 1}, {3, 1, 0}}},
+        TGridCase{"IrregularDuplicates", true, {{0.5, 1, 2}, {0.5, 2, 2}, {1.5, 3, 2}, {0.5, 4, 2}}, 2, 1,
+                  {{1, 1, 3}, {2, 1, 2}}},
         TGridCase{"IrregularNotANumber", true, {{1, 0, 1}, {kNaN, 0, 2}, {2, 0, kNaN}}, 1, 1, {{1, 1, 0}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
