@@ -19,9 +19,16 @@ inline double QuilRoundFloat(double value) {
   return static_cast<double>(whole);
 }
 
+// Raises the ERangeError of QuilRound for value.
+[[noreturn]] void QuilRaiseRoundRange(double value);
+
 // Rounds to an int. A result outside the int range (or NaN) is a fault of the caller's
 // data and raises ERangeError instead of wrapping around.
-int QuilRound(double value);
+inline int QuilRound(double value) {
+  const double r = QuilRoundFloat(value);
+  if (!(r >= -2147483648.0 && r <= 2147483647.0)) QuilRaiseRoundRange(value);
+  return static_cast<int>(r);
+}
 
 int64_t QuilRound64(double value);
 
