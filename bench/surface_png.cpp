@@ -81,6 +81,9 @@ class TSurfacePicture {
   TSurfacePicture(int n, const TGrid& grid, const std::string& canvasClass) {
     chart_.SetBounds(0, 0, kWidth, kHeight);
     if (auto canvas = CreateCanvasByClassName(canvasClass)) chart_.SetInternalCanvas(std::move(canvas));
+    // Straight into the picture: one image to fill instead of the canvas's buffer and a copy of
+    // it (the same pixels; a fresh image costs its page faults on this kind of machine).
+    chart_.Canvas().SetUseBuffer(false);
     chart_.Title().SetText({"Surface z = sin(x)*cos(y), " + std::to_string(n) + " x " + std::to_string(n) + " cells"});
     chart_.SetChart3DPercent(70);
     TView3DOptions& view = chart_.View3DOptions();
@@ -123,7 +126,7 @@ class TSurfacePicture {
 
   TView3DOptions& View() { return chart_.View3DOptions(); }
 
-  // Draws the chart into the destination the way a window's paint does.
+  // Draws the chart into the destination through the panel's paint, as a window's paint does.
   void Paint() {
     const std::unique_ptr<cairo_t, decltype(&cairo_destroy)> cr(cairo_create(destination_.Surface()), cairo_destroy);
     TCairoDeviceContext dc(cr.get());

@@ -199,7 +199,9 @@ bool TSurfaceSeries::CellCorners(int x, int z, int (&indices)[4]) const {
   indices[2] = grid(x1, z1);
   indices[3] = grid(x, z1);
   for (int i : indices)
-    if (i < 0 || drawnPoints_[static_cast<std::size_t>(i)].Depth == kNoDepth) return false;
+    if (i < 0 || static_cast<std::size_t>(i) >= drawnPoints_.size() ||
+        drawnPoints_[static_cast<std::size_t>(i)].Depth == kNoDepth)
+      return false;
   return true;
 }
 

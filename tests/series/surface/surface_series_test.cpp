@@ -134,6 +134,22 @@ TEST_F(SurfaceOrderTest, SortedOrderWithHolesKeepsDepthOrder) {
   for (std::size_t k = 1; k < depths.size(); ++k) EXPECT_GE(depths[k - 1], depths[k]) << "cell " << k;
 }
 
+// DrawValue draws the one cell whose first corner is the point's own grid position, in the
+// directions of the last drawing, on a regular and on an irregular grid.
+TEST_F(SurfaceOrderTest, DrawValueDrawsTheCellOfThePointsGridPosition) {
+  for (bool irregular : {false, true}) {
+    SCOPED_TRACE(irregular);
+    series.Clear();
+    series.SetIrregularGrid(irregular);
+    for (int z = 0; z < 3; ++z)
+      for (int x = 0; x < 4; ++x) series.AddXYZ(irregular ? x * 1.5 - 2 : x + 10, x - z, irregular ? z * 0.25 : z + 5);
+    Render();
+    series.cells.clear();
+    series.DrawValue(1 * 4 + 2);  // X column 3, Z row 2
+    EXPECT_EQ(series.cells, (std::vector<TPoint>{{3, 2}}));
+  }
+}
+
 TEST_F(SurfaceOrderTest, NoPointsDrawNothingAndHitNothing) {
   series.Clear();
   series.SideBrush().SetStyle(bsSolid);
