@@ -36,7 +36,7 @@ TSurfaceSeries::TSurfaceSeries(TComponent* owner)
   Selected().Hover().SetShapeStyle(fosEllipse);
 }
 
-// The drawing state goes before the chart link: leaving the chart may repaint.
+// Leaves the chart while the side brush and lines, which its repaint may still ask for, exist.
 TSurfaceSeries::~TSurfaceSeries() { SetParenrOvede(nullptr); }
 
 void TSurfaceSeries::SetDotFrame(bool value) {
