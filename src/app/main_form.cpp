@@ -3,6 +3,7 @@
 #include "chart/rovede.h"
 #include "panel/option_store.h"
 #include "series/surface/surface_series.h"
+#include "tools/legend_palette_tool.h"
 
 namespace quil {
 
@@ -47,13 +48,19 @@ std::unique_ptr<TForm> CreateMainForm() {
   chart.SetColorPaletteIndex(0);
   series.SetParenrOvede(&chart);
 
+  auto& tool = MakeOwned<TLegendPaletteTool>(*form);
+  tool.SetState(csLoading);
+  tool.SetName("ChartTool1");
+  tool.SetParenrOvede(&chart);
+  tool.SetSeries(&series);
+
   auto& button = CreateLoading<TButton>(*form, "Button1");
   button.SetBounds(1104, 768, 137, 25);
   button.SetCaption("Button1");
   button.SetTabOrder(1);
 
   // The order a reader lists them in: the window first, then each child after what it holds.
-  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &chart, &button}) c->Loaded();
+  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &tool, &chart, &button}) c->Loaded();
   form->SetActiveControl(&chart);
   return form;
 }
