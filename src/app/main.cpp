@@ -1,8 +1,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <string>
 #include <string_view>
 
+#include "app/form_file.h"
 #include "app/gtk_form_window.h"
 #include "app/library_startup.h"
 #include "app/main_form.h"
@@ -18,6 +20,17 @@ bool ExitAfterFirstPaint() {
   return value && std::string_view(value) == "1";
 }
 
+// "--form FILE" opens the window a stored description file describes instead of the
+// program's own; answers false for any other argument.
+bool FormFileArgument(int argc, char** argv, std::string& formFile) {
+  if (argc == 1) return true;
+  if (argc == 3 && std::string_view(argv[1]) == "--form") {
+    formFile = argv[2];
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -25,11 +38,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "quilchart: cannot open the display\n");
     return 1;
   }
+  std::string formFile;
+  if (!FormFileArgument(argc, argv, formFile)) {
+    std::fprintf(stderr, "usage: quilchart [--form FILE]\n");
+    return 2;
+  }
   try {
     const auto cursors = quil::CreateScreenCursors();
     const quil::TLibraryStartup library({[&] { quil::InstallScreenHandCursor(*cursors); },
                                          [&] { quil::RemoveScreenHandCursor(*cursors); }});
-    auto form = quil::CreateMainForm();
+    auto form = formFile.empty() ? quil::CreateMainForm() : quil::LoadFormFile(formFile);
     {
       quil::TGtkFormWindow window(*form, *cursors);
       window.SetQuitAfterFirstPaint(ExitAfterFirstPaint());

@@ -23,7 +23,9 @@ const TEnumInfo& FontQualityInfo() {
 
 constexpr double kPointsPerInch = 72.0;
 
-int HeightOfSize(int size, int pixelsPerInch) { return -QuilRound(size * pixelsPerInch / kPointsPerInch); }
+// In floating point: a size from a zoomed canvas or a stored file can be far beyond what fits an
+// int once multiplied; QuilRound then reports it instead of the product overflowing.
+int HeightOfSize(double size, int pixelsPerInch) { return -QuilRound(size * pixelsPerInch / kPointsPerInch); }
 
 }  // namespace
 
@@ -129,7 +131,7 @@ float TQuilFont::SizeFloat() const { return static_cast<float>(Size()) + sizeDec
 
 void TQuilFont::SetSizeFloat(float size) {
   const float whole = std::floor(size);
-  const int newHeight = HeightOfSize(static_cast<int>(whole), pixelsPerInch_);
+  const int newHeight = HeightOfSize(whole, pixelsPerInch_);
   const bool heightChanged = StoreIfChanged(height_, newHeight);
   const bool decimalsChanged = StoreIfChanged(sizeDecimals_, size - whole);
   if (heightChanged || decimalsChanged) Changed();

@@ -3,6 +3,7 @@
 #include <pango/pangocairo.h>
 
 #include <algorithm>
+#include <limits>
 
 #include "canvas/private_fonts.h"
 
@@ -93,6 +94,18 @@ PangoContext* TGPTextEngine::NewContext(PangoFontMap* map, TGPTextHint hint) con
   return context;
 }
 
+namespace {
+
+// Points in Pango's int units, at least one; limited in floating point, since a canvas zoomed far
+// enough asks for sizes beyond the int range.
+int PangoSizeUnits(double points) {
+  const double units = points * PANGO_SCALE + 0.5;
+  if (!(units >= 1)) return 1;
+  return units >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(units);
+}
+
+}  // namespace
+
 void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontSpec& font, double emPixels) const {
   PangoFontDescription* desc = pango_font_description_new();
   const TPrivateFace* face = QuilPrivateFont(font.Family);
@@ -101,7 +114,7 @@ void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontSpec& font, doub
   if (emPixels > 0)
     pango_font_description_set_absolute_size(desc, emPixels * PANGO_SCALE);
   else
-    pango_font_description_set_size(desc, std::max(1, static_cast<int>(font.Size * PANGO_SCALE + 0.5)));
+    pango_font_description_set_size(desc, PangoSizeUnits(font.Size));
   pango_font_description_set_weight(desc, (font.Style & 1) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
   pango_font_description_set_style(desc, (font.Style & 2) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
   pango_layout_set_font_description(layout, desc);

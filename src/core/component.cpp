@@ -151,6 +151,8 @@ void TComponent::SetParentComponent(TComponent*) {}
 
 void TComponent::SetChildOrder(TComponent*, int) {}
 
+void TComponent::GetChildren(const std::function<void(TComponent&)>&, TComponent&) {}
+
 void TComponent::Loaded() { ClearState(csLoading); }
 
 }  // namespace quil

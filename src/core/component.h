@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,6 +89,9 @@ class TComponent : public TPersistent {
   virtual TComponent* GetParentComponent() const { return nullptr; }
   virtual TComponent* GetChildParent() { return this; }
   virtual TComponent* GetChildOwner() { return nullptr; }
+  // Hands every component stored inside this one to proc, in stream order; only components
+  // owned by root are stored. The form writer walks the tree this way.
+  virtual void GetChildren(const std::function<void(TComponent&)>& proc, TComponent& root);
   virtual void SetChildOrder(TComponent* child, int order);
   // The end of loading; the base clears csLoading.
   virtual void Loaded();

@@ -221,6 +221,7 @@ const TMetaClass& TWinControl::StaticClass() {
   static const TMetaClass meta("TWinControl", &TControl::StaticClass(),
                                TPropertyListBuilder<TWinControl>()
                                    .Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
+                                   .StoredWhen([](const TWinControl& c) { return c.Parent() != nullptr; })
                                    .Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
                                    .Build(),
                                ComponentFactory<TWinControl>());
@@ -228,6 +229,17 @@ const TMetaClass& TWinControl::StaticClass() {
 }
 
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+void TWinControl::GetChildren(const std::function<void(TComponent&)>& proc, TComponent& root) {
+  if (this == &root)
+    for (int i = 0; i < ComponentCount(); ++i) {
+      TComponent* c = Components(i);
+      const bool nonVisual = !dynamic_cast<TControl*>(c) && !c->GetParentComponent();
+      if (nonVisual && !(c->ComponentStyle() & csSubComponent)) proc(*c);
+    }
+  for (TControl* c : controls_)
+    if (c->Owner() == &root) proc(*c);
+}
 
 TWinControl::~TWinControl() {
   // Children that outlive this control (owned elsewhere) lose their parent now.

@@ -168,6 +168,8 @@ class TWinControl : public TControl {
   explicit TWinControl(TComponent* owner = nullptr);
   ~TWinControl() override;
 
+  // Stores the window's non-visual components (at the root) and then its child controls.
+  void GetChildren(const std::function<void(TComponent&)>& proc, TComponent& root) override;
   int ControlCount() const { return static_cast<int>(controls_.size()); }
   TControl* Controls(int index) const { return controls_.at(index); }
 

@@ -52,6 +52,11 @@ class EReadError : public EQuilError {
   using EQuilError::EQuilError;
 };
 
+class EResNotFound : public EQuilError {
+ public:
+  using EQuilError::EQuilError;
+};
+
 class EAssertionFailed : public EQuilError {
  public:
   using EQuilError::EQuilError;

@@ -1,5 +1,10 @@
 #include "core/forms.h"
 
+#include <vector>
+
+#include "core/filer.h"
+#include "core/reader.h"
+
 namespace quil {
 
 const TMetaClass& TButton::StaticClass() {
@@ -17,12 +22,42 @@ const TMetaClass& TForm::StaticClass() {
                                TPropertyListBuilder<TForm>()
                                    .Int("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
                                    .Int("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
+                                   .Object("Font", static_cast<TFormFont& (TForm::*)()>(&TForm::Font))
                                    .Build(),
                                ComponentFactory<TForm>());
   return meta;
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner) {}
+namespace {
+
+std::vector<const TForm*>& LiveForms() {
+  static std::vector<const TForm*> forms;
+  return forms;
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TWinControl(owner) { LiveForms().push_back(this); }
+
+TForm::~TForm() { std::erase(LiveForms(), this); }
+
+void TForm::DefineProperties(TFiler& filer) {
+  TWinControl::DefineProperties(filer);
+  filer.DefineProperty(
+      "TextHeight", [this](TReader& reader) { textHeight_ = reader.ReadInteger(); },
+      [this](TWriter& writer) { writer.WriteInteger(textHeight_); }, textHeight_ != 0);
+}
+
+void TForm::Loaded() {
+  TWinControl::Loaded();
+  if (!activeControl_) SetActiveControl(FindNextControl(nullptr, true));
+}
+
+bool TForm::IsFormName(std::string_view name, const TForm* except) {
+  for (const TForm* f : LiveForms())
+    if (f != except && SameText(f->Name(), name)) return true;
+  return false;
+}
 
 void TForm::SetActiveControl(TWinControl* c) {
   if (c == activeControl_) return;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/control.h"
+#include "core/form_font.h"
 
 namespace quil {
 
@@ -20,6 +21,17 @@ class TForm : public TWinControl {
 
  public:
   explicit TForm(TComponent* owner = nullptr);
+  ~TForm() override;
+
+  // Whether a window other than except already bears name (compared without regard to case);
+  // a window read from a description takes a free variant of its stored name.
+  static bool IsFormName(std::string_view name, const TForm* except);
+
+  TFormFont& Font() { return font_; }
+  const TFormFont& Font() const { return font_; }
+  // The height of a line of the window's font its description was made with (stored only).
+  int TextHeight() const { return textHeight_; }
+  void SetTextHeight(int value) { textHeight_ = value; }
 
   int ClientWidth() const { return Width(); }
   int ClientHeight() const { return Height(); }
@@ -41,11 +53,17 @@ class TForm : public TWinControl {
 
   TNotifyEvent OnClose;
 
+  void DefineProperties(TFiler& filer) override;
+  // A window read from its description gives the focus to its first tab stop.
+  void Loaded() override;
+
  protected:
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
   TWinControl* activeControl_ = nullptr;
+  TFormFont font_;
+  int textHeight_ = 0;
 };
 
 }  // namespace quil

@@ -6,8 +6,12 @@
 namespace quil {
 
 TMetaClass::TMetaClass(std::string name, const TMetaClass* parent, std::vector<TPropInfo> properties,
-                       TComponentFactory factory)
-    : name_(std::move(name)), parent_(parent), properties_(std::move(properties)), factory_(std::move(factory)) {}
+                       TComponentFactory factory, std::vector<const TMetaClass*> fieldClasses)
+    : name_(std::move(name)),
+      parent_(parent),
+      properties_(std::move(properties)),
+      factory_(std::move(factory)),
+      fieldClasses_(std::move(fieldClasses)) {}
 
 bool TMetaClass::InheritsFrom(const TMetaClass& other) const {
   for (const TMetaClass* c = this; c; c = c->parent_)

@@ -21,7 +21,7 @@ class TMetaClass {
   using TComponentFactory = std::function<std::unique_ptr<TComponent>(TComponent* owner)>;
 
   TMetaClass(std::string name, const TMetaClass* parent, std::vector<TPropInfo> properties = {},
-             TComponentFactory factory = nullptr);
+             TComponentFactory factory = nullptr, std::vector<const TMetaClass*> fieldClasses = {});
 
   const std::string& ClassName() const { return name_; }
   const TMetaClass* ClassParent() const { return parent_; }
@@ -38,12 +38,16 @@ class TMetaClass {
   std::vector<const TPropInfo*> Properties() const;
   // Looks a property up by name without regard to ASCII case, the class's own first.
   const TPropInfo* FindProperty(std::string_view name) const;
+  // The classes of the components this class keeps as named fields (a window's children);
+  // the form reader finds classes here before it asks the class registry.
+  const std::vector<const TMetaClass*>& FieldClasses() const { return fieldClasses_; }
 
  private:
   std::string name_;
   const TMetaClass* parent_;
   std::vector<TPropInfo> properties_;
   TComponentFactory factory_;
+  std::vector<const TMetaClass*> fieldClasses_;
 };
 
 // Creation function for a metaclass of a component class with an (owner) constructor.

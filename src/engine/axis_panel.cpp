@@ -36,6 +36,14 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomQuilPanelExtended
   SetAutoRepaint(repaint);
 }
 
+void TCustomAxisPanel::GetChildren(const std::function<void(TComponent&)>& proc, TComponent& root) {
+  for (int i = 0; i < seriesList_.Count(); ++i)
+    if (seriesList_[i].Owner() == &root) proc(seriesList_[i]);
+  for (int i = 0; i < tools_.Count(); ++i)
+    if (tools_[i].Owner() == &root) proc(tools_[i]);
+  TCustomQuilPanelExtended::GetChildren(proc, root);
+}
+
 TCustomAxisPanel::~TCustomAxisPanel() {
   SetAutoRepaint(false);
   DoNotBroadcast = true;

@@ -32,6 +32,9 @@ class TCustomAxisPanel : public TCustomQuilPanelExtended {
   explicit TCustomAxisPanel(TComponent* owner = nullptr);
   ~TCustomAxisPanel() override;
 
+  // A stored chart holds its series, then its tools, then its child controls.
+  void GetChildren(const std::function<void(TComponent&)>& proc, TComponent& root) override;
+
   // Series.
   const ROvedeSeriesList& SeriesList() const { return seriesList_; }
   int SeriesCount() const { return seriesList_.Count(); }

@@ -1,5 +1,4 @@
 target_sources(chart_core PRIVATE
-  ansi_text.cpp
   axis_panel.cpp
   axis_panel_depth.cpp
   axis_panel_draw.cpp

@@ -4,7 +4,7 @@
 
 #include "core/exceptions.h"
 #include "core/filer.h"
-#include "engine/ansi_text.h"
+#include "core/ansi_text.h"
 #include "engine/series.h"
 
 namespace quil {

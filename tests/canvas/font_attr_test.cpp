@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "canvas/font.h"
 #include "canvas/font_defaults.h"
 #include "change_counter_attr.h"
+#include "core/exceptions.h"
 
 namespace quil {
 namespace {
@@ -73,6 +77,22 @@ TEST(AttrFont, SizeFloatSplitsIntoSizeAndDecimals) {
   font.SetSizeFloat(12.0f);
   EXPECT_EQ(font.Size(), 12);
   EXPECT_FLOAT_EQ(font.SizeDecimals(), 0.0f);
+}
+
+TEST(AttrFont, SizesBeyondTheIntegerRangeAreRefusedAndChangeNothing) {
+  // A canvas zoomed from a stored file can ask for such sizes; they once overflowed an int.
+  TQuilFont large;
+  large.SetSizeFloat(1e8f);  // its height in pixels still fits, though the product once did not
+  EXPECT_EQ(large.Height(), -133333333);
+  for (float size : {3e9f, -1e12f, std::numeric_limits<float>::infinity(), std::nanf("")}) {
+    SCOPED_TRACE(size);
+    TQuilFont font;
+    font.SetSizeFloat(12.0f);
+    EXPECT_THROW(font.SetSizeFloat(size), ERangeError);
+    EXPECT_EQ(font.Size(), 12);
+  }
+  TFont font;
+  EXPECT_THROW(font.SetSize(std::numeric_limits<int>::max()), ERangeError);
 }
 
 TEST(AttrFont, ReportsRealChangesOfItsOwnAndItsPartsSettings) {

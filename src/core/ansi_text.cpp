@@ -1,4 +1,4 @@
-#include "engine/ansi_text.h"
+#include "core/ansi_text.h"
 
 #include <array>
 #include <cstdint>
@@ -19,12 +19,22 @@ void AppendUtf8(std::string& out, char32_t c) {
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
+  } else if (c < 0x10000) {
     out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
 }
+
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// The smallest code point each sequence length may carry; shorter ones are overlong.
+char32_t MinimumOfLength(int length) { return length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000; }
 
 char AnsiOf(char32_t c) {
   if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
@@ -39,11 +49,13 @@ char32_t NextCodePoint(std::string_view text, std::size_t& i) {
   if (lead < 0x80) return lead;
   int more = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
   if (more < 0 || lead > 0xF4) return 0xFFFD;
+  const int length = more + 1;
   char32_t c = lead & (0x3F >> more);
   for (; more > 0; --more) {
     if (i >= text.size() || (static_cast<uint8_t>(text[i]) & 0xC0) != 0x80) return 0xFFFD;
     c = (c << 6) | (static_cast<uint8_t>(text[i++]) & 0x3F);
   }
+  if (c < MinimumOfLength(length) || c > 0x10FFFF || IsSurrogate(c)) return 0xFFFD;
   return c;
 }
 
@@ -63,6 +75,29 @@ std::string Utf8ToAnsi(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (std::size_t i = 0; i < utf8.size();) out += AnsiOf(NextCodePoint(utf8, i));
+  return out;
+}
+
+std::string ValidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) AppendUtf8(out, NextCodePoint(text, i));
+  return out;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    const bool high = c >= 0xD800 && c <= 0xDBFF;
+    const bool lowNext = i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+    if (high && lowNext)
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    else if (IsSurrogate(c))
+      c = 0xFFFD;
+    AppendUtf8(out, c);
+  }
   return out;
 }
 
