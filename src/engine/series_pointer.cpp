@@ -95,9 +95,25 @@ void TSeriesPointer::Draw(TCanvas3D& canvas, int x, int y) const {
       }
       break;
     case psSmallDot: canvas.Rectangle(x - 1, y - 1, x + 2, y + 2); break;
-    case psDonut: canvas.Donut(x, y, h, v, 0, 360, 50); break;
+    case psDonut: DrawDonut(canvas, x, y); break;
     case psNothing: break;
   }
+}
+
+// The ring is filled without its outline, which would cross it where the ring closes; the
+// outer and inner circles are drawn after it.
+void TSeriesPointer::DrawDonut(TCanvas3D& canvas, int x, int y) const {
+  const int h = horizSize_;
+  const int v = vertSize_;
+  const TPenStyle penStyle = canvas.Pen().Style();
+  canvas.Pen().SetStyle(psClear);
+  canvas.Donut(x, y, h, v, 0, 360, 50);
+  canvas.Pen().SetStyle(penStyle);
+  const TBrushStyle brushStyle = canvas.Brush().Style();
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Ellipse(x - h, y - v, x + h, y + v);
+  canvas.Ellipse(x - h / 2, y - v / 2, x + h / 2, y + v / 2);
+  canvas.Brush().SetStyle(brushStyle);
 }
 
 }  // namespace quil

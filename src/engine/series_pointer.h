@@ -78,6 +78,8 @@ class TSeriesPointer : public TGraphicsObject {
   }
 
  private:
+  void DrawDonut(TCanvas3D& canvas, int x, int y) const;
+
   std::unique_ptr<TQuilBrush> brush_;
   std::unique_ptr<TQuilPen> pen_;
   TSeriesPointerStyle style_ = psRectangle;
