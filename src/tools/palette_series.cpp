@@ -19,12 +19,19 @@ TPaletteSeries::TPaletteSeries(TLegendPaletteTool& tool) : ROvedeSeries(nullptr)
   XValues().SetOrder(loNone);
 }
 
+// Neighbouring bands share an edge, and a band drawn later would cover the line on it: all
+// bands are filled first, then the lines between them are drawn.
 void TPaletteSeries::DrawAllValues() {
   TCustomAxisPanel* chart = ParenrOvede();
+  if (!chart || !GetHorizAxis() || !GetVertAxis()) return;
   std::unique_ptr<TQuilBlend> blend;
-  const bool blending = chart && Transparency() > 0 && chart->Canvas().SupportsAlpha();
+  const bool blending = Transparency() > 0 && chart->Canvas().SupportsAlpha();
   if (blending) blend = chart->Canvas().BeginBlending({}, Transparency());
+  fillsOnly_ = true;
   ROvedeSeries::DrawAllValues();
+  fillsOnly_ = false;
+  if (Pen().Visible())
+    for (int i = 0; i < Count(); ++i) DrawSeparators(i, BandRect(i));
   if (blending) chart->Canvas().EndBlending(std::move(blend));
 }
 
@@ -32,7 +39,7 @@ void TPaletteSeries::DrawValue(int valueIndex) {
   if (!ParenrOvede() || !GetHorizAxis() || !GetVertAxis()) return;
   const TRect band = BandRect(valueIndex);
   FillBand(valueIndex, band);
-  if (Pen().Visible()) DrawSeparators(valueIndex, band);
+  if (!fillsOnly_ && Pen().Visible()) DrawSeparators(valueIndex, band);
 }
 
 // Band i runs from the value of entry i - 1 to that of entry i; band 0 from the axis end.

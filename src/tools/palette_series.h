@@ -20,6 +20,7 @@ class TPaletteSeries : public ROvedeSeries {
 
   // Translucent with the series' Transparency on a canvas that blends.
   void DrawAllValues() override;
+  // Fills the band of the point and draws its lines.
   void DrawValue(int valueIndex) override;
 
  private:
@@ -28,6 +29,7 @@ class TPaletteSeries : public ROvedeSeries {
   void DrawSeparators(int valueIndex, const TRect& band);
 
   TLegendPaletteTool& tool_;
+  bool fillsOnly_ = false;
 };
 
 }  // namespace quil
