@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 #include "canvas/canvas_types.h"
 #include "canvas/device_context.h"
+#include "canvas/solid_quad_fill.h"
 
 namespace quil {
 
@@ -125,7 +127,7 @@ std::unique_ptr<TDeviceContext> TCairoRaster::CreateBitmapTarget(TBitmap& bitmap
   return std::make_unique<TOwnedCairoContext>(cairo_create(bitmap.Surface()));
 }
 
-std::optional<TPixelWriter> TCairoRaster::Pixels() const {
+std::optional<TPoint> TCairoRaster::DirectOrigin() const {
   if (!cr_) return std::nullopt;
   cairo_surface_t* s = cairo_get_target(cr_);
   if (cairo_surface_get_type(s) != CAIRO_SURFACE_TYPE_IMAGE) return std::nullopt;
@@ -137,13 +139,31 @@ std::optional<TPixelWriter> TCairoRaster::Pixels() const {
     return std::nullopt;
   double offX, offY;
   cairo_surface_get_device_offset(s, &offX, &offY);
+  if (offX != std::floor(offX) || offY != std::floor(offY)) return std::nullopt;
+  return TPoint{static_cast<int>(m.x0 + offX), static_cast<int>(m.y0 + offY)};
+}
+
+std::optional<TPixelWriter> TCairoRaster::Pixels() const {
+  const std::optional<TPoint> origin = DirectOrigin();
+  if (!origin) return std::nullopt;
+  cairo_surface_t* s = cairo_get_target(cr_);
   TPixelWriter writer(reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s)),
                       cairo_image_surface_get_stride(s) / 4, cairo_image_surface_get_width(s),
-                      cairo_image_surface_get_height(s), static_cast<int>(m.x0 + offX),
-                      static_cast<int>(m.y0 + offY));
+                      cairo_image_surface_get_height(s), origin->X, origin->Y);
   writer.SetClip(clip_ ? &*clip_ : nullptr);
   writer.SetRop2(rop_);
   return writer;
+}
+
+std::unique_ptr<TSolidQuadFill> TCairoRaster::SolidQuadFill(
+    std::function<void(const TPoint (&)[4], TColor)> fallback) {
+  if (rop_ != R2_COPYPEN) return nullptr;
+  const std::optional<TPoint> origin = DirectOrigin();
+  if (!origin) return nullptr;
+  TQuadFillClip clip;
+  clip.Region = clip_;
+  return std::make_unique<TSolidQuadFill>(TQuadFillTarget{cairo_get_target(cr_), *origin, {}, true}, std::move(clip),
+                                          std::move(fallback));
 }
 
 void TCairoRaster::BeginPixels() const { cairo_surface_flush(cairo_get_target(cr_)); }

@@ -68,6 +68,8 @@ class TCairoRaster : public TRasterBackend {
   // Layouts built for measuring and drawing so far; a label measured again builds none.
   std::size_t TextLayoutsBuilt() const { return text_.LayoutsBuilt(); }
 
+  std::unique_ptr<TSolidQuadFill> SolidQuadFill(std::function<void(const TPoint (&)[4], TColor)> fallback) override;
+
   void DrawBitmap(const TBitmap& bitmap, const TRect& dest) override;
   void PutBitmap(const TBitmap& bitmap, int x, int y) override;
   TBitmap CopyArea(const TRect& area) const override;
@@ -77,6 +79,9 @@ class TCairoRaster : public TRasterBackend {
   using TPathBuilder = std::function<void(cairo_t*)>;
 
   cairo_t* Cr() const { return cr_; }
+  // Where user pixel (0, 0) lies on the target, when the target is an image Cairo draws into
+  // one to one.
+  std::optional<TPoint> DirectOrigin() const;
   // Direct pixel access, when the target is an image Cairo draws into one to one.
   std::optional<TPixelWriter> Pixels() const;
   void BeginPixels() const;

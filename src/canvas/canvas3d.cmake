@@ -1,5 +1,6 @@
 # The 3D canvas: view options, projection, clipping regions and the plain Cairo canvas.
 target_sources(chart_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/aliased_quad.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cairo_raster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cairo_raster_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/canvas3d.cpp
@@ -10,6 +11,7 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gradient_drawing.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gradient_steps.cpp
   ${CMAKE_CURRENT_LIST_DIR}/image_ops.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/opaque_png.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pixel_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/projection.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quil_blend.cpp
@@ -20,6 +22,8 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/quil_canvas3d_shadow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quil_canvas3d_solids.cpp
   ${CMAKE_CURRENT_LIST_DIR}/quil_region.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/raster_backend.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shadow_drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/solid_quad_fill.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view3d_options.cpp
 )

@@ -4,6 +4,7 @@
 
 #include "canvas/canvas_geometry.h"
 #include "canvas/quil_blend.h"
+#include "canvas/solid_quad_fill.h"
 #include "canvas/view3d_options.h"
 #include "core/rounding.h"
 
@@ -16,6 +17,8 @@ TColor TCanvas3D::GetPixel3D(int x, int y, int z) {
   const TPoint p = Calculate3DPosition(x, y, z);
   return GetPixel(p.X, p.Y);
 }
+
+std::unique_ptr<TSolidQuadFill> TCanvas3D::SolidQuadFill() { return nullptr; }
 
 void TCanvas3D::SetPixel3D(int x, int y, int z, TColor value) {
   const TPoint p = Calculate3DPosition(x, y, z);

@@ -12,6 +12,7 @@
 
 namespace quil {
 
+class TSolidQuadFill;
 class TView3DOptions;
 
 // Called by TriSurface for triangle index (1-based): fills the three points and colours,
@@ -39,6 +40,11 @@ class TCanvas3D : public TQuilCanvas {
   int DisabledRotation() const { return IDisabledRotation; }
 
   virtual TColor GetPixel3D(int x, int y, int z);
+  // A filler of opaque solid quadrilaterals (in device pixels, colour per quadrilateral) that
+  // covers exactly the pixels Polygon covers with the current brush in that colour, for drawings
+  // of many cells; none unless the current state allows it (the base never does). It is valid
+  // while the canvas's target, clip, pen and brush style stay as they were.
+  virtual std::unique_ptr<TSolidQuadFill> SolidQuadFill();
   virtual bool GetSupports3DText() const = 0;
   virtual void SetPixel3D(int x, int y, int z, TColor value);
   virtual void SmoothShadow(const TQuilShadow& shadow, const TRect& rect, bool ellipse, int roundSize,

@@ -10,6 +10,7 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_images.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_lines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_pens.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_quads.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_shadow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_shapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_text.cpp

@@ -184,6 +184,7 @@ TRect TGDIPlusCanvas::InitWindow(TDeviceContext* destCanvas, TView3DOptions* opt
   x_ = y_ = z_ = 0;
   // Each paint starts unclipped and untransformed, whatever an earlier one left unbalanced.
   IOldClipRect.clear();
+  convexClip_.reset();
   ITransform.clear();
   CheckGraphics();
   if (graphics_) {

@@ -90,6 +90,9 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   bool IsAliased() const override { return ICachedAntialias; }
   bool CanvasStyle() const override { return true; }
   bool CheckFastBrush() override { return false; }
+  // While anti-aliasing is off, with a clear pen, a plain solid brush at full opacity, no world
+  // transform but a shift, and a clip of rectangles or of one convex polygon.
+  std::unique_ptr<TSolidQuadFill> SolidQuadFill() override;
   void SetAntiAlias(bool value) override;
   void SetBackColor(TColor value) override { backColor_ = value; }
   void SetBackMode(TCanvasBackMode value) override { backMode_ = value; }
@@ -265,6 +268,8 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   void StrokeLine(double x0, double y0, double x1, double y1);
   void LineSegment(int x0, int y0, int x1, int y1, bool xorBranch);
   void PushClipRect();
+  // Whether the graphics object clips to nothing but its surface.
+  bool Unclipped() const;
   void CheckXorCanvas();
   void InternalTextOut(double x, double y, const std::string& text, TColor color);
   TGPBrush TextBrush(TColor color, TPointFloat p, const std::string& text);
@@ -299,6 +304,9 @@ class TGDIPlusCanvas : public TQuilCanvas3D {
   TComponent* tag_ = nullptr;
   std::unique_ptr<TQuilTransform> transform_;
   std::vector<TQuilGDIPlusPath*> paths_;
+  // The clip when it is one convex polygon clipped onto an unclipped surface, in the coordinates
+  // it was given in; none for any other clip.
+  std::optional<std::vector<TPoint>> convexClip_;
 };
 
 }  // namespace quil

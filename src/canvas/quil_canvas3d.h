@@ -98,6 +98,9 @@ class TQuilCanvas3D : public TCanvas3D {
 
   // TCanvas3D
   bool GetSupports3DText() const override { return false; }
+  // With a clear pen and a plain solid brush (no pattern, gradient or image), on an image
+  // target drawn one to one with the copy mix.
+  std::unique_ptr<TSolidQuadFill> SolidQuadFill() override;
   void SmoothShadow(const TQuilShadow& shadow, const TRect& rect, bool ellipse, int roundSize,
                     const std::vector<TPoint>& points, int donutPercent, double startAngle, double endAngle) override;
   std::unique_ptr<TCanvas3D> Create() const override { return std::make_unique<TQuilCanvas3D>(); }

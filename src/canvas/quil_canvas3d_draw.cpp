@@ -3,6 +3,7 @@
 #include "canvas/canvas_geometry.h"
 #include "canvas/picture.h"
 #include "canvas/quil_canvas3d.h"
+#include "canvas/solid_quad_fill.h"
 #include "core/rounding.h"
 
 namespace quil {
@@ -66,6 +67,17 @@ void TQuilCanvas3D::Polygon(const TPoint* points, int count) {
 }
 
 void TQuilCanvas3D::PolygonFour() { Polygon(IPoints, 4); }
+
+std::unique_ptr<TSolidQuadFill> TQuilCanvas3D::SolidQuadFill() {
+  const TQuilBrush& brush = Brush();
+  if (raster_->Pen().Style != psClear || brush.Style() != bsSolid || brush.Color() == clNone || brush.Bitmap() ||
+      brush.HasGraphic() || brush.HasGradient())
+    return nullptr;
+  return raster_->SolidQuadFill([this](const TPoint (&corners)[4], TColor color) {
+    Brush().SetColor(color);
+    Polygon(corners, 4);
+  });
+}
 
 void TQuilCanvas3D::PolygonFloat(const TPointFloat* points, int count) {
   const std::vector<TPoint> p = Rounded(points, count);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,7 @@
 namespace quil {
 
 class TQuilRegion;
+class TSolidQuadFill;
 
 // Raster mix codes of the backend (the pen's mode), 1..16.
 enum TRop2 : int {
@@ -118,6 +120,11 @@ class TRasterBackend {
   // through the band a pen that wide would stroke along their outlines.
   virtual void TextThroughImage(int x, int y, const std::string& text, double angle, const TBitmap& image,
                                 int widenWidth);
+
+  // A filler of opaque quadrilaterals straight into the target's pixels with the current clip
+  // and the plain copy mix (fallback draws the quadrilaterals it leaves); none when the target
+  // is not an image drawn one to one or the mix is another.
+  virtual std::unique_ptr<TSolidQuadFill> SolidQuadFill(std::function<void(const TPoint (&)[4], TColor)> fallback);
 
   // Draws an image scaled into dest (1:1 when the sizes agree).
   virtual void DrawBitmap(const TBitmap& bitmap, const TRect& dest) = 0;

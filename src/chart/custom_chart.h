@@ -103,6 +103,10 @@ class TCustomChart : public TCustomAxisPanel {
   bool CalcIsAxisVisible(const ROvedeAxis& axis) const;
   // No active series, or the first active series that decides uses the axis.
   bool HasActiveSeries(const ROvedeAxis& axis) const;
+  // Whether the left wall is seen from behind (drawn after the series), and whether the right
+  // wall is seen from the front (drawn after the series), on a canvas without full rotation.
+  bool DrawLeftWallFirst() { return DrawWallFirst(ChartRect.Left); }
+  bool DrawRightWallAfter() { return !DrawWallFirst(ChartRect.Right); }
 
  private:
   ROvedeTitle& TitleAt(int index);
@@ -110,8 +114,6 @@ class TCustomChart : public TCustomAxisPanel {
   void LayOutLegendAndTitles();
   int BottomWallSize() const;
   bool DrawWallFirst(int x);
-  bool DrawLeftWallFirst() { return DrawWallFirst(ChartRect.Left); }
-  bool DrawRightWallAfter() { return !DrawWallFirst(ChartRect.Right); }
   bool DrawBackWallAfter(int z);
   bool ShouldDraw(const TCustomChartWall& wall) const { return wall.ShouldDraw(View3DWalls()); }
   int WallSize(const TCustomChartWall* wall) const { return wall && wall->Visible() ? wall->Size() : 0; }

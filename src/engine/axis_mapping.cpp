@@ -41,13 +41,6 @@ TAxisMapping::TAxisMapping(const TAxisRange& range, TAxisDirection direction, bo
   }
 }
 
-int TAxisMapping::ClampRound(double pixel) {
-  const double limit = QuilMaxPixelPos;
-  if (!(pixel > -limit)) return -QuilMaxPixelPos;
-  if (pixel > limit) return QuilMaxPixelPos;
-  return static_cast<int>(QuilRoundFloat(pixel));
-}
-
 int TAxisMapping::NonLinearPos(double value) const {
   if (mode_ == TMode::Constant) return centerPos_;
   if (!(value > 0)) return minimumPos_;

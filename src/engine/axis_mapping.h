@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "core/rounding.h"
 #include "engine/axis_range.h"
 
 namespace quil {
@@ -39,7 +40,12 @@ class TAxisMapping {
   int CalcSizeValue(double value) const { return CalcSizeValue(value, 0); }
 
   // Rounds and clamps a pixel coordinate; NaN goes to the negative limit.
-  static int ClampRound(double pixel);
+  static int ClampRound(double pixel) {
+    const double limit = QuilMaxPixelPos;
+    if (!(pixel > -limit)) return -QuilMaxPixelPos;
+    if (pixel > limit) return QuilMaxPixelPos;
+    return static_cast<int>(QuilRoundFloat(pixel));
+  }
 
  private:
   enum class TMode : uint8_t { Constant, Linear, Logarithmic };

@@ -23,6 +23,8 @@ const std::vector<TStoredValue>& ChangedValues() {
       {"PaletteSteps", int64_t{7}},      {"PaletteMin", 2.5},             {"PaletteStep", 0.25},
       {"UsePaletteMin", int64_t{1}},     {"LegendEvery", int64_t{3}},     {"TimesZOrder", int64_t{5}},
       {"IrregularGrid", int64_t{1}},     {"NumXValues", int64_t{20}},     {"NumZValues", int64_t{30}},
+      {"DotFrame", int64_t{1}},          {"FastBrush", int64_t{1}},       {"HideCells", int64_t{0}},
+      {"SmoothPalette", int64_t{1}},
   };
   return values;
 }
