@@ -16,6 +16,7 @@
 #include "engine/themed_series.h"
 #include "panel/quil_panel.h"
 #include "series/surface/surface_series.h"
+#include "tools/legend_palette_tool.h"
 
 namespace quil {
 
@@ -141,8 +142,8 @@ TLibraryStartup::TLibraryStartup(TCursorHooks cursor) {
        [] { UnRegisterQuilSeries(SeriesClasses(StandardSeries())); }},
       {"Tools", [] { RegisterQuilTools(StandardTools()); }, [] { UnRegisterQuilTools(StandardTools()); }},
       {"Polar", [] { RegisterNamedSeries(PolarSeries()); }, [] { UnRegisterQuilSeries(SeriesClasses(PolarSeries())); }},
-      {"Legend palette tool", [] { RegisterQuilTools({&ToolNamed("TLegendPaletteTool")}); },
-       [] { UnRegisterQuilTools({&ToolNamed("TLegendPaletteTool")}); }},
+      {"Legend palette tool", [] { RegisterQuilTools({&TLegendPaletteTool::StaticClass()}); },
+       [] { UnRegisterQuilTools({&TLegendPaletteTool::StaticClass()}); }},
   };
   try {
     for (; started_ < steps_.size(); ++started_) steps_[started_].Initialize();

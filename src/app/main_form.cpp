@@ -2,16 +2,17 @@
 
 #include "app/embedded_form.h"
 #include "chart/rovede.h"
-#include "panel/option_store.h"
-#include "series/surface/surface_series.h"
 #include "core/binary_reader.h"
 #include "core/binary_writer.h"
+#include "panel/option_store.h"
+#include "series/surface/surface_series.h"
+#include "tools/legend_palette_tool.h"
 
 namespace quil {
 
 const TMetaClass& TForm1::StaticClass() {
   static const TMetaClass meta("TForm1", &TForm::StaticClass(), {}, ComponentFactory<TForm1>(),
-                               {&ROvede::StaticClass(), &TButton::StaticClass()});
+                               {&ROvede::StaticClass(), &TButton::StaticClass(), &TLegendPaletteTool::StaticClass()});
   return meta;
 }
 
@@ -71,13 +72,19 @@ std::unique_ptr<TForm> CreateMainForm() {
   chart.SetColorPaletteIndex(0);
   series.SetParenrOvede(&chart);
 
+  auto& tool = MakeOwned<TLegendPaletteTool>(*form);
+  tool.SetState(csLoading);
+  tool.SetName("ChartTool1");
+  tool.SetParenrOvede(&chart);
+  tool.SetSeries(&series);
+
   auto& button = CreateLoading<TButton>(*form, "Button1");
   button.SetBounds(1104, 768, 137, 25);
   button.SetCaption("Button1");
   button.SetTabOrder(1);
 
   // The order a reader lists them in: the window first, then each child after what it holds.
-  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &chart, &button}) c->Loaded();
+  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &tool, &chart, &button}) c->Loaded();
   form->SetActiveControl(&chart);
   return form;
 }

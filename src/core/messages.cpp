@@ -60,6 +60,8 @@ std::string QuilMsg_NoValueAtXZ;
 std::string QuilMsg_GridPosition;
 std::string QuilMsg_GridSize;
 std::string QuilMsg_GridTooManyValues;
+std::string QuilMsg_LegendPalette;
+std::string QuilMsg_LegendPaletteDesc;
 
 namespace {
 
@@ -121,6 +123,8 @@ const std::vector<std::pair<std::reference_wrapper<std::string>, const char*>>& 
       {QuilMsg_GridPosition, "Grid position %d %d is outside the grid (%d to %d, %d to %d)"},
       {QuilMsg_GridSize, "Grid of %d x %d values is not possible: sizes are 0 or more and a grid holds at most %d cells"},
       {QuilMsg_GridTooManyValues, "Irregular grid has more than %d different %s values"},
+      {QuilMsg_LegendPalette, "Legend Palette"},
+      {QuilMsg_LegendPaletteDesc, "Displays legend made with 3D series palette colors"},
   };
   return texts;
 }

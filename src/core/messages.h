@@ -79,6 +79,10 @@ extern std::string QuilMsg_GridPosition;
 extern std::string QuilMsg_GridSize;
 extern std::string QuilMsg_GridTooManyValues;
 
+// The legend palette tool.
+extern std::string QuilMsg_LegendPalette;
+extern std::string QuilMsg_LegendPaletteDesc;
+
 void InitializeMessages();
 void FinalizeMessages();
 

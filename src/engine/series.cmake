@@ -24,6 +24,7 @@ target_sources(chart_core PRIVATE
   series_legend_items.cpp
   series_marks.cpp
   series_points.cpp
+  series_pointer.cpp
   series_selected.cpp
   series_types.cpp
   themed_series.cpp

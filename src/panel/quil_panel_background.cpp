@@ -104,13 +104,11 @@ void TCustomQuilPanel::FillPanelRect(const TRect& rect) {
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(color);
   }
+  // Without a border the canvas's rectangle fills the last column and row of rect as it is.
   TRect r = rect;
   if (border_->Visible()) {
     const TBorderInset inset = FixBorderWidth(*border_);
     r = {r.Left + inset.LeftTop, r.Top + inset.LeftTop, r.Right - inset.RightBottom, r.Bottom - inset.RightBottom};
-  } else {
-    ++r.Right;
-    ++r.Bottom;
   }
   if (borderRound_ >= 1)
     canvas.RoundRect(r.Left, r.Top, r.Right, r.Bottom, borderRound_, borderRound_);

@@ -13,18 +13,18 @@
 #include "core/collection.h"
 #include "core/exceptions.h"
 #include "core/stream_builder.h"
-#include "engine/custom_tool_series.h"
 #include "engine/rovede_axis.h"
 #include "engine/themed_series.h"
 #include "engine/value_lists.h"
 #include "panel/headless_host.h"
 #include "series/surface/custom3d_series.h"
+#include "tools/legend_palette_tool.h"
 
 namespace quil {
 namespace {
 
-// Until the surface series and the palette legend tool are classes of their own, these
-// stand-ins carry the published properties the main window's description stores for them.
+// Until the surface series publishes its side brush, this stand-in carries the properties the
+// main window's description stores for it.
 class TStandInSurface : public TCustom3DSeries {
   QUIL_PERSISTENT_CLASS
 
@@ -47,19 +47,6 @@ const TMetaClass& TStandInSurface::StaticClass() {
   return meta;
 }
 
-class TStandInPaletteTool : public TQuilCustomToolSeries {
-  QUIL_PERSISTENT_CLASS
-
- public:
-  using TQuilCustomToolSeries::TQuilCustomToolSeries;
-};
-
-const TMetaClass& TStandInPaletteTool::StaticClass() {
-  static const TMetaClass meta("TLegendPaletteTool", &TQuilCustomToolSeries::StaticClass(), {},
-                               ComponentFactory<TStandInPaletteTool>());
-  return meta;
-}
-
 class TStandInForm1 : public TForm {
   QUIL_PERSISTENT_CLASS
 
@@ -70,7 +57,7 @@ class TStandInForm1 : public TForm {
 const TMetaClass& TStandInForm1::StaticClass() {
   static const TMetaClass meta("TForm1", &TForm::StaticClass(), {}, ComponentFactory<TStandInForm1>(),
                                {&ROvede::StaticClass(), &TStandInSurface::StaticClass(), &TButton::StaticClass(),
-                                &TStandInPaletteTool::StaticClass()});
+                                &TLegendPaletteTool::StaticClass()});
   return meta;
 }
 
@@ -133,7 +120,7 @@ TEST_F(FormDescription, MainWindowDescriptionHoldsEveryObjectAndValue) {
     EXPECT_EQ(list->Order(), loNone) << name;
   }
 
-  auto& tool = Find<TStandInPaletteTool>(form, "ChartTool1");
+  auto& tool = Find<TLegendPaletteTool>(form, "ChartTool1");
   EXPECT_EQ(tool.Owner(), &form);
   ASSERT_EQ(chart.Tools().Count(), 1);
   EXPECT_EQ(&chart.Tools()[0], &tool);

@@ -10,6 +10,9 @@
 #include "engine/color_palette.h"
 #include "panel/headless_host.h"
 #include "series/surface/surface_series.h"
+#include "tools/legend_palette_tool.h"
+#include "tools/palette_chart.h"
+#include "tools/palette_series.h"
 
 namespace quil {
 namespace {
@@ -56,6 +59,50 @@ TEST_F(MainFormTest, SeriesOneIsAnEmptySurfaceWithAnEmptyTenByTenGrid) {
     EXPECT_EQ(series_->CountLegendItems(), 0);
     host.Render();
   }
+}
+
+// Dark pixels (text, lines) in a rectangle of the image.
+int DarkPixels(const TBitmap& image, const TRect& r) {
+  int count = 0;
+  for (int y = r.Top; y < r.Bottom; ++y)
+    for (int x = r.Left; x < r.Right; ++x) {
+      const TColor c = image.Pixel(x, y);
+      count += (c & 0xFF) < 0x80 && ((c >> 8) & 0xFF) < 0x80 && ((c >> 16) & 0xFF) < 0x80;
+    }
+  return count;
+}
+
+// With no points there is no legend, and the palette legend is a white 100 x 200 panel at
+// 10, 10 with its left and right axes and no bands.
+TEST_F(MainFormTest, ChartToolOneShowsTheEmptyPaletteLegend) {
+  auto* tool = dynamic_cast<TLegendPaletteTool*>(form_->FindComponent("ChartTool1"));
+  ASSERT_NE(tool, nullptr);
+  EXPECT_EQ(tool->Owner(), form_.get());
+  ASSERT_EQ(chart_->Tools().Count(), 1);
+  EXPECT_EQ(&chart_->Tools()[0], tool);
+  EXPECT_EQ(tool->Series(), series_);
+  EXPECT_FALSE(tool->HasState(csLoading));
+
+  THeadlessHost host(*chart_);
+  const TBitmap& image = host.Render();
+  EXPECT_EQ(chart_->Legend().ListedItems(), 0);
+  EXPECT_EQ(tool->PaletteSeries().Count(), 0);
+  constexpr TColor kWhite = 0xFFFFFF;
+  for (const TPoint p : {TPoint{10, 10}, TPoint{109, 10}, TPoint{10, 209}, TPoint{109, 209}, TPoint{60, 60}})
+    EXPECT_EQ(image.Pixel(p.X, p.Y), kWhite) << p.X << "," << p.Y;
+  for (const TPoint p : {TPoint{9, 100}, TPoint{110, 30}, TPoint{60, 210}})
+    EXPECT_NE(image.Pixel(p.X, p.Y), kWhite) << p.X << "," << p.Y;
+  const TRect inner = tool->PaletteChart().ChartRect;
+  EXPECT_GT(inner.Left, 10);
+  EXPECT_LT(inner.Right, 110);
+  const int middle = (inner.Top + inner.Bottom) / 2;
+  EXPECT_GT(DarkPixels(image, {inner.Left - 1, inner.Top, inner.Left + 1, inner.Bottom}), inner.Height() / 2)
+      << "the left axis line";
+  EXPECT_GT(DarkPixels(image, {inner.Right - 1, inner.Top, inner.Right + 1, inner.Bottom}), inner.Height() / 2)
+      << "the right axis line";
+  EXPECT_GT(DarkPixels(image, {10, middle - 8, inner.Left - 2, middle + 8}), 3) << "the left axis label";
+  EXPECT_GT(DarkPixels(image, {inner.Right + 2, middle - 8, 110, middle + 8}), 3) << "the right axis label";
+  EXPECT_EQ(DarkPixels(image, {inner.Left + 2, inner.Top + 2, inner.Right - 2, inner.Bottom - 2}), 0) << "no bands";
 }
 
 }  // namespace

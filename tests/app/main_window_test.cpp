@@ -149,6 +149,40 @@ TEST_F(MainWindowTest, ShowsTheChartAndTheButtonInPlace) {
   EXPECT_GT(caption, 20) << "the caption's dark text";
 }
 
+// Without points the chart has no legend, and its palette legend is a white 100 x 200 panel
+// at 10, 10 from the chart's corner: a vertical axis line with a "0" label on each side and
+// nothing between them.
+TEST_F(MainWindowTest, PaletteLegendIsAnEmptyWhitePanelInTheChartsCorner) {
+  const TPixels chart = Chart();
+  const auto at = [&](int x, int y) { return chart.At(kChartLeft + x, kChartTop + y); };
+  for (const auto& [x, y] : {std::pair{10, 10}, {109, 10}, {10, 209}, {109, 209}, {60, 15}, {60, 205}})
+    EXPECT_EQ(at(x, y), kHighlight) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{9, 100}, {110, 30}, {60, 210}}) EXPECT_NE(at(x, y), kHighlight) << x << "," << y;
+  const auto darkInColumn = [&](int x) {
+    int count = 0;
+    for (int y = 20; y < 200; ++y) count += IsDark(at(x, y));
+    return count;
+  };
+  const auto axisLine = [&](int from, int to) {
+    for (int x = from; x < to; ++x)
+      if (darkInColumn(x) > 120) return x;
+    return -1;
+  };
+  const int left = axisLine(12, 55), right = axisLine(65, 108);
+  ASSERT_GT(left, 0) << "the left axis";
+  ASSERT_GT(right, 0) << "the right axis";
+  const auto dark = [&](int x0, int y0, int x1, int y1) {
+    int count = 0;
+    for (int y = y0; y < y1; ++y)
+      for (int x = x0; x < x1; ++x) count += IsDark(at(x, y));
+    return count;
+  };
+  EXPECT_GT(dark(12, 100, left - 2, 125), 3) << "the left axis label";
+  EXPECT_GT(dark(right + 3, 100, 108, 125), 3) << "the right axis label";
+  for (int y = 30; y < 190; y += 4)
+    for (int x = left + 2; x < right - 1; x += 4) ASSERT_EQ(at(x, y), kHighlight) << "no band at " << x << "," << y;
+}
+
 // The window copies the chart's picture 1:1, so the headless renderer shows exactly what the
 // screen shows.
 TEST_F(MainWindowTest, TheChartOnScreenIsTheHeadlessPicture) {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "canvas/canvas_classes.h"
+#include "canvas/device_context.h"
 #include "canvas/quil_canvas3d.h"
 #include "panel/headless_host.h"
 #include "panel/option_store.h"
@@ -249,6 +250,26 @@ TEST_F(PanelTest, BorderMovesTheFillAndBevelsInwards) {
   EXPECT_EQ(image.Pixel(1, 1), 0xFFFFFFu) << "the bevel sits inside the border";
   EXPECT_EQ(image.Pixel(58, 38), 0xA0A0A0u);
   EXPECT_EQ(image.Pixel(2, 2), 0xF0F0F0u);
+}
+
+// Drawn without its buffer into part of a larger picture, a panel without a border fills
+// exactly its rectangle and leaves the pixels beside it alone.
+TEST_F(PanelTest, PanelDrawnIntoPartOfAPictureFillsOnlyItsRectangle) {
+  TTestPanel panel;
+  panel.SetColor(clYellow);
+  panel.SetBevelOuter(bvNone);
+  panel.SetBufferedDisplay(false);
+  TBitmap picture(100, 80);
+  picture.Fill(clBlue);
+  cairo_t* cr = cairo_create(picture.Surface());
+  TCairoDeviceContext dc(cr);
+  panel.Draw(dc, {10, 20, 60, 50});
+  panel.Canvas().SetCanvas(nullptr);
+  cairo_destroy(cr);
+  EXPECT_EQ(picture.Pixel(10, 20), 0x00FFFFu);
+  EXPECT_EQ(picture.Pixel(59, 49), 0x00FFFFu);
+  for (const TPoint p : {TPoint{60, 30}, TPoint{30, 50}, TPoint{60, 50}, TPoint{9, 30}, TPoint{30, 19}})
+    EXPECT_EQ(picture.Pixel(p.X, p.Y), 0xFF0000u) << p.X << "," << p.Y;
 }
 
 TEST_F(PanelTest, MultiLineTextSizeCountsLinesWithoutTrailingEmptyOne) {

@@ -1,5 +1,7 @@
 #include <string>
 
+#include "canvas/canvas3d.h"
+#include "engine/axis_panel.h"
 #include "engine/format_float.h"
 #include "panel/text_lines.h"
 #include "series/surface/custom3d_palette_series.h"
@@ -56,6 +58,27 @@ TColor TCustom3DPaletteSeries::LegendItemColor(int index) const {
   if (inPalette && useColorRange_) return GetValueColorValue(palette_[static_cast<std::size_t>(index)].UpToValue);
   if (inPalette && usePalette_) return palette_[static_cast<std::size_t>(index)].Color;
   return TCustom3DSeries::LegendItemColor(index);
+}
+
+void TCustom3DPaletteSeries::DrawLegendShape(int valueIndex, const TRect& rect) {
+  TCustomAxisPanel* chart = ParenrOvede();
+  if (valueIndex != -1 || !useColorRange_ || !chart) {
+    TCustom3DSeries::DrawLegendShape(valueIndex, rect);
+    return;
+  }
+  TCanvas3D& canvas = chart->Canvas();
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Rectangle(rect);
+  // From the lowest values' colour to the highest, as the ramp runs.
+  TQuilGradient ramp;
+  ramp.SetVisible(true);
+  ramp.SetStartColor(endColor_);
+  ramp.SetMidColor(midColor_);
+  ramp.SetEndColor(startColor_);
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().Gradient().AssignSettings(ramp);
+  canvas.FillRect(InflateRect(rect, -1, -1));
+  canvas.Brush().Gradient().SetVisible(false);
 }
 
 }  // namespace quil

@@ -139,6 +139,8 @@ class TCustom3DPaletteSeries : public TCustom3DSeries {
   // The colours changed; for kinds that cache colours.
   virtual void ChangedColors() {}
   void NotifyColorChange(int valueIndex) override;
+  // The series' own symbol (valueIndex -1) on the colour ramp is the ramp itself, framed.
+  void DrawLegendShape(int valueIndex, const TRect& rect) override;
 
  private:
   void CalcColorRange();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "canvas/bitmap.h"
+#include "chart/custom_chart.h"
 #include "core/class_registry.h"
 #include "engine/axis_panel.h"
 #include "engine/rovede_axis.h"
@@ -124,6 +125,12 @@ bool TCustom3DSeries::BackFaced() const {
   const int rotation = chart ? chart->View3DOptions().Rotation() : 0;
   const bool turned = rotation >= 91 && rotation <= 269;
   return inverted != turned;
+}
+
+void TCustom3DSeries::PrepareLegendCanvas(int valueIndex, TColor& backColor, TBrushStyle& brushStyle) {
+  ROvedeSeries::PrepareLegendCanvas(valueIndex, backColor, brushStyle);
+  auto* chart = dynamic_cast<TCustomChart*>(ParenrOvede());
+  if (chart && chart->Legend().Symbol().Continuous()) chart->Canvas().Pen().SetStyle(psClear);
 }
 
 void TCustom3DSeries::Assign(const TPersistent& source) {

@@ -65,6 +65,8 @@ class TCustom3DSeries : public ROvedeSeries {
   // by column; the series is updating while this runs.
   virtual void LoadPixels(const TBitmap& image, bool inverted);
   void SaveChartRect();
+  // Symbols of a continuous legend run into each other without a frame between them.
+  void PrepareLegendCanvas(int valueIndex, TColor& backColor, TBrushStyle& brushStyle) override;
 
  private:
   ROvedeValueList* zValues_;
