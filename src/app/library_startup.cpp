@@ -14,6 +14,7 @@
 #include "engine/color_palette.h"
 #include "engine/custom_tool.h"
 #include "engine/themed_series.h"
+#include "panel/gdiplus_component.h"
 #include "panel/quil_panel.h"
 #include "series/surface/surface_series.h"
 #include "tools/legend_palette_tool.h"
@@ -137,7 +138,15 @@ TLibraryStartup::TLibraryStartup(TCursorHooks cursor) {
        [] { UnRegisterQuilFunctions({&FunctionNamed("TSmoothingFunction")}); }},
       {"Surface", [] { RegisterNamedSeries(SurfaceSeries()); },
        [] { UnRegisterQuilSeries(SeriesClasses(SurfaceSeries())); }},
-      {"GDI+", [] { InitializeGDIPlusUnit(); }, [] { FinalizeGDIPlusUnit(); }},
+      {"GDI+",
+       [] {
+         InitializeGDIPlusUnit();
+         RegisterClass(TQuilGDIPlus::StaticClass());
+       },
+       [] {
+         UnRegisterClass(TQuilGDIPlus::StaticClass());
+         FinalizeGDIPlusUnit();
+       }},
       {"Gallery", [] { RegisterNamedSeries(StandardSeries()); },
        [] { UnRegisterQuilSeries(SeriesClasses(StandardSeries())); }},
       {"Tools", [] { RegisterQuilTools(StandardTools()); }, [] { UnRegisterQuilTools(StandardTools()); }},

@@ -1,5 +1,4 @@
-# The anti-aliased canvas over Cairo and Pango, its path object and the component that
-# switches a panel to it.
+# The anti-aliased canvas over Cairo and Pango and its path object.
 target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_brush.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas.cpp
@@ -15,7 +14,6 @@ target_sources(chart_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_shapes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_canvas_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_color.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_component.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_gradient.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_graphics.cpp

@@ -1,15 +1,13 @@
 #include "canvas/gdiplus_unit.h"
 
 #include "canvas/canvas_classes.h"
-#include "canvas/gdiplus_component.h"
+#include "canvas/gdiplus_canvas.h"
 #include "canvas/gdiplus_startup.h"
-#include "core/class_registry.h"
 
 namespace quil {
 
 void InitializeGDIPlusUnit() {
   GDIPlusStartup();
-  RegisterClass(TQuilGDIPlus::StaticClass());
   RegisterCanvasClass({"TGDIPlusCanvas", [] { return std::make_unique<TGDIPlusCanvas>(); }});
 }
 

@@ -1,5 +1,6 @@
 target_sources(chart_core PRIVATE
   back_image.cpp
+  gdiplus_component.cpp
   key_file.cpp
   option_file.cpp
   option_store.cpp

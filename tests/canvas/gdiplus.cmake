@@ -1,6 +1,6 @@
 target_sources(chart_tests PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_color_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_component_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gdiplus_module_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_entity_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_fixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gdiplus_hatch_test.cpp

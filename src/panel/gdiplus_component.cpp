@@ -1,4 +1,4 @@
-#include "canvas/gdiplus_component.h"
+#include "panel/gdiplus_component.h"
 
 #include "panel/quil_panel.h"
 

@@ -4,12 +4,9 @@
 
 #include "canvas/canvas_classes.h"
 #include "canvas/device_context.h"
-#include "canvas/gdiplus_component.h"
 #include "canvas/gdiplus_unit.h"
-#include "core/class_registry.h"
 #include "core/exceptions.h"
 #include "gdiplus_fixture.h"
-#include "panel/quil_panel.h"
 
 namespace quil {
 namespace {
@@ -34,7 +31,6 @@ class GDIPlusModule : public testing::Test {
 
 TEST_F(GDIPlusModule, RegistersAfterThePlainCanvasAndUnregisters) {
   EXPECT_EQ(CanvasClassNames(), (std::vector<std::string>{"TQuilCanvas3D", "TGDIPlusCanvas"}));
-  EXPECT_NE(GetClass("TQuilGDIPlus"), nullptr);
   const auto canvas = CreateCanvasByClassName("TGDIPlusCanvas");
   ASSERT_NE(canvas, nullptr);
   EXPECT_EQ(canvas->Description(), "GDI+");
@@ -44,76 +40,6 @@ TEST_F(GDIPlusModule, RegistersAfterThePlainCanvasAndUnregisters) {
   EXPECT_EQ(CanvasClassNames(), (std::vector<std::string>{"TQuilCanvas3D"}));
   EXPECT_FALSE(canvas->IsAvailable());
   InitializeGDIPlusUnit();
-}
-
-// A canvas whose backend is not running cannot be used: the panel takes the plain one.
-TEST_F(GDIPlusModule, PanelFallsBackWhenTheBackendIsNotStarted) {
-  TCustomQuilPanel panel;
-  panel.SetInternalCanvas(std::make_unique<TGDIPlusCanvas>());
-  GDIPlusShutdown();
-  EXPECT_EQ(GDIPlusProbe(), gsGdiplusNotInitialized);
-  panel.Loaded();
-  EXPECT_EQ(panel.Canvas().ClassName(), "TQuilCanvas3D");
-  GDIPlusStartup();
-  panel.SetInternalCanvas(std::make_unique<TGDIPlusCanvas>());
-  panel.Loaded();
-  EXPECT_EQ(panel.Canvas().ClassName(), "TGDIPlusCanvas");
-}
-
-TEST_F(GDIPlusModule, ComponentSwitchesThePanelsCanvas) {
-  TCustomQuilPanel panel;
-  TQuilGDIPlus gdiPlus;
-  gdiPlus.SetAntialias(false);
-  gdiPlus.SetAntiAliasText(gpfNormal);
-  gdiPlus.SetQuilPanel(&panel);
-  EXPECT_EQ(gdiPlus.GetCanvas(), nullptr);
-  gdiPlus.SetActive(true);
-  TGDIPlusCanvas* canvas = gdiPlus.GetCanvas();
-  ASSERT_NE(canvas, nullptr);
-  EXPECT_EQ(canvas->Tag(), &gdiPlus);
-  EXPECT_FALSE(canvas->Antialias());
-  EXPECT_EQ(canvas->AntiAliasText(), gpfNormal);
-  EXPECT_EQ(canvas->FontQuality(), fqNormal);
-  gdiPlus.SetScale(2);
-  EXPECT_EQ(canvas->Scale(), 2);
-  gdiPlus.SetActive(false);
-  EXPECT_EQ(panel.Canvas().ClassName(), "TQuilCanvas3D");
-  gdiPlus.SetActive(true);
-  EXPECT_EQ(panel.Canvas().ClassName(), "TGDIPlusCanvas");
-  gdiPlus.SetQuilPanel(nullptr);
-  EXPECT_FALSE(gdiPlus.Active());
-  EXPECT_EQ(panel.Canvas().ClassName(), "TQuilCanvas3D");
-}
-
-TEST_F(GDIPlusModule, PanelGoingFirstLeavesTheComponentInactive) {
-  TQuilGDIPlus gdiPlus;
-  {
-    TCustomQuilPanel panel;
-    gdiPlus.SetQuilPanel(&panel);
-    gdiPlus.SetActive(true);
-    ASSERT_NE(gdiPlus.GetCanvas(), nullptr);
-  }
-  EXPECT_EQ(gdiPlus.QuilPanel(), nullptr);
-  EXPECT_FALSE(gdiPlus.Active());
-  TCustomQuilPanel other;
-  {
-    TQuilGDIPlus shortLived;
-    shortLived.SetQuilPanel(&other);
-    shortLived.SetActive(true);
-  }
-  EXPECT_EQ(other.Canvas().ClassName(), "TQuilCanvas3D");
-}
-
-TEST_F(GDIPlusModule, ScaleIsStoredOnlyWhenNotOne) {
-  TQuilGDIPlus gdiPlus;
-  const TPropInfo* scale = TQuilGDIPlus::StaticClass().FindProperty("Scale");
-  ASSERT_NE(scale, nullptr);
-  EXPECT_FALSE(scale->IsStored(gdiPlus));
-  gdiPlus.SetScale(1.5f);
-  EXPECT_TRUE(scale->IsStored(gdiPlus));
-  const TPropInfo* active = TQuilGDIPlus::StaticClass().FindProperty("Active");
-  EXPECT_FALSE(active->IsStored(gdiPlus));
-  EXPECT_NE(TQuilGDIPlus::StaticClass().FindProperty("QuilPanel"), nullptr);
 }
 
 using GDIPlusBuffer = GDIPlusFixture;
@@ -184,26 +110,6 @@ TEST_F(GDIPlusBuffer, BackendFailureRaisesTheStatusText) {
   TDeviceContext other;
   canvas->SetCanvas(&other);
   EXPECT_NO_THROW(canvas->Rectangle(0, 0, 10, 10));
-}
-
-}  // namespace
-}  // namespace quil
-
-namespace quil {
-namespace {
-
-// A panel paints the same background through either canvas.
-TEST_F(GDIPlusModule, PanelPaintsThroughTheAntiAliasedCanvas) {
-  TCustomQuilPanel plain;
-  plain.SetBounds(0, 0, 120, 80);
-  const TBitmap expected = plain.QuilCreateBitmap();
-  TCustomQuilPanel smooth;
-  smooth.SetBounds(0, 0, 120, 80);
-  smooth.SetInternalCanvas(std::make_unique<TGDIPlusCanvas>());
-  const TBitmap actual = smooth.QuilCreateBitmap();
-  EXPECT_EQ(actual.Pixel(60, 40), expected.Pixel(60, 40));
-  EXPECT_EQ(actual.Pixel(2, 2), expected.Pixel(2, 2));
-  EXPECT_EQ(smooth.Canvas().ClassName(), "TGDIPlusCanvas");
 }
 
 }  // namespace
