@@ -230,10 +230,10 @@ void TLabelGenerator::PointLabels(TAxisLabelStyle style) {
   bool placed = false;
   int previousPos = 0;
   int previousHalf = 0;
-  for (TAxisPointLabel& point : source->PointLabels(style)) {
+  for (const TAxisPointLabel& point : source->PointLabels(style)) {
     const int pos = scale_.CalcPosValue(point.Value);
     if (!(pos >= state_.StartPos && pos <= state_.EndPos)) continue;
-    std::string text = style == talPointValue ? scale_.LabelValue(point.Value) : std::move(point.Text);
+    std::string text = style == talPointValue ? scale_.LabelValue(point.Value) : point.Text;
     if (style != talPointValue && scale_.OnGetLabelText) scale_.OnGetLabelText(text);
     int half = 0;
     if (separation > 0 && withText) {

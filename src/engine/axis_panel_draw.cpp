@@ -4,6 +4,7 @@
 
 #include "canvas/view3d_options.h"
 #include "engine/axis_panel.h"
+#include "engine/rovede_axis.h"
 #include "engine/series.h"
 
 namespace quil {
@@ -32,6 +33,23 @@ class TRepaintPause {
   bool saved_;
 };
 
+// Brackets one drawing for every axis of the chart, however the drawing ends; the axes are
+// looked up again at the end, as handlers may have added or removed some.
+class TAxesDrawing {
+ public:
+  explicit TAxesDrawing(ROvedeAxes& axes) : axes_(axes) {
+    for (int i = 0; i < axes_.Count(); ++i) axes_[i].BeginDrawing();
+  }
+  ~TAxesDrawing() {
+    for (int i = 0; i < axes_.Count(); ++i) axes_[i].EndDrawing();
+  }
+  TAxesDrawing(const TAxesDrawing&) = delete;
+  TAxesDrawing& operator=(const TAxesDrawing&) = delete;
+
+ private:
+  ROvedeAxes& axes_;
+};
+
 }  // namespace
 
 void TCustomAxisPanel::CalcInvertedRotation() {
@@ -41,6 +59,7 @@ void TCustomAxisPanel::CalcInvertedRotation() {
 
 void TCustomAxisPanel::InternalDraw(const TRect& userRect) {
   TRepaintPause pause(*this);
+  TAxesDrawing axesDrawing(axes_);
   CalcInvertedRotation();
   const bool fullRotation = Canvas().GetSupportsFullRotation();
   if (!fullRotation) PanelPaint(userRect);

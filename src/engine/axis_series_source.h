@@ -29,7 +29,7 @@ struct TAxisPointLabel {
 };
 
 // The series side of one axis, implemented by the chart that owns the axis. The axis asks it
-// on every layout; it keeps no answer.
+// on every layout; only the point labels are kept, for the length of one drawing.
 class IAxisSeriesSource {
  public:
   virtual ~IAxisSeriesSource() = default;
@@ -50,8 +50,11 @@ class IAxisSeriesSource {
   // The points of the first series associated with the axis, in point order, for the label
   // styles that label points: talText gives each point's label, talMark its mark text;
   // talPointValue leaves the text empty for the axis to format the value. Null points are left
-  // out. None by default.
-  virtual std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle) const { return {}; }
+  // out. None by default. The list stays valid until the next call.
+  virtual const std::vector<TAxisPointLabel>& PointLabels(TAxisLabelStyle) const {
+    static const std::vector<TAxisPointLabel> none;
+    return none;
+  }
 };
 
 }  // namespace quil

@@ -203,6 +203,9 @@ class ROvedeAxis : public TPersistent {
   int SizeLabels() const;
   int InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSize, const std::string& text) const;
   int MaxLabelsWidth() const;
+  // Bracket one drawing of the chart: the point labels are collected once within it.
+  void BeginDrawing();
+  void EndDrawing();
 
   // Mappings of the current frame.
   int CalcPosValue(double value) const { return scale_->CalcPosValue(value); }

@@ -83,6 +83,9 @@ int ROvedeAxis::TextHeightW() const {
   return chart_->Canvas().TextHeight("W");
 }
 
+void ROvedeAxis::BeginDrawing() { seriesSource_->BeginDrawing(); }
+void ROvedeAxis::EndDrawing() { seriesSource_->EndDrawing(); }
+
 // Fixed items, then the points' texts for the styles that label points, else value labels.
 int ROvedeAxis::MaxLabelsWidth() const {
   const TAxisLabelStyle style = items_.empty() ? scale_->CalcLabelStyle() : talNone;

@@ -76,7 +76,27 @@ std::string MarkText(ROvedeSeries& series, int index) {
 
 }  // namespace
 
-std::vector<TAxisPointLabel> TAxisChartSeriesSource::PointLabels(TAxisLabelStyle style) const {
+const std::vector<TAxisPointLabel>& TAxisChartSeriesSource::PointLabels(TAxisLabelStyle style) const {
+  if (!(drawing_ && labelsKept_ && keptStyle_ == style)) {
+    labels_ = CollectPointLabels(style);
+    labelsKept_ = drawing_;
+    keptStyle_ = style;
+  }
+  return labels_;
+}
+
+void TAxisChartSeriesSource::BeginDrawing() {
+  drawing_ = true;
+  labelsKept_ = false;
+}
+
+void TAxisChartSeriesSource::EndDrawing() {
+  drawing_ = false;
+  labelsKept_ = false;
+  labels_ = {};
+}
+
+std::vector<TAxisPointLabel> TAxisChartSeriesSource::CollectPointLabels(TAxisLabelStyle style) const {
   std::vector<TAxisPointLabel> labels;
   const TCustomAxisPanel* chart = axis_.ParentChart();
   ROvedeSeries* series = chart ? chart->GetAxisSeries(axis_) : nullptr;

@@ -19,7 +19,12 @@ class TAxisChartSeriesSource : public IAxisSeriesSource {
   double SeriesMaximum() const override { return Extreme(true); }
   std::vector<TAxisSeriesInfo> ActiveSeries() const override;
   std::string SeriesTitle(int seriesIndex) const override;
-  std::vector<TAxisPointLabel> PointLabels(TAxisLabelStyle style) const override;
+  const std::vector<TAxisPointLabel>& PointLabels(TAxisLabelStyle style) const override;
+
+  // Within one drawing the axis' size and its labels both ask for the point labels; they are
+  // collected once between these calls, and afresh on every call outside a drawing.
+  void BeginDrawing();
+  void EndDrawing();
 
  private:
   double Extreme(bool maximum) const;
@@ -27,7 +32,13 @@ class TAxisChartSeriesSource : public IAxisSeriesSource {
   std::vector<const ROvedeSeries*> Associated() const;
   TAxisSeriesInfo InfoOf(const ROvedeSeries& series) const;
 
+  std::vector<TAxisPointLabel> CollectPointLabels(TAxisLabelStyle style) const;
+
   const ROvedeAxis& axis_;
+  bool drawing_ = false;
+  mutable bool labelsKept_ = false;
+  mutable TAxisLabelStyle keptStyle_ = talAuto;
+  mutable std::vector<TAxisPointLabel> labels_;
 };
 
 // Label text sizes in the axis' label font, on the chart's canvas.

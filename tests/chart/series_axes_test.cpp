@@ -333,6 +333,28 @@ TEST_F(SeriesAxesTest, PointLabelsLabelTheAxisOfThePositions) {
   EXPECT_EQ(Axis("Bottom").FrameLabels().Items.front().Text, "Jan0");
 }
 
+// A vertical axis labelled by marks measures its widest label and then places its labels; the
+// marks' texts are asked for once a drawing, and a drawing never sees an earlier one's texts.
+TEST_F(SeriesAxesTest, MarkLabelsAreCollectedOnceADrawing) {
+  TDotSeries& s = AddDots({});
+  for (int i = 0; i < 5; ++i) s.AddXY(i, 10.0 * (i + 1), std::string("P").append(std::to_string(i)));
+  Axis("Left").SetLabelStyle(talMark);
+  int asked = 0;
+  s.OnGetMarkText = [&](ROvedeSeries&, int, std::string& text) {
+    ++asked;
+    text.insert(0, "first ");
+  };
+  host->Render();
+  EXPECT_EQ(asked, 5);
+  ASSERT_FALSE(Axis("Left").FrameLabels().Items.empty());
+  EXPECT_EQ(Axis("Left").FrameLabels().Items.front().Text.rfind("first ", 0), 0u);
+
+  s.OnGetMarkText = [](ROvedeSeries&, int, std::string& text) { text.insert(0, "next "); };
+  chart.Invalidate();
+  host->Render();
+  EXPECT_EQ(Axis("Left").FrameLabels().Items.front().Text.rfind("next ", 0), 0u);
+}
+
 TEST_F(SeriesAxesTest, CrowdedPointLabelsKeepClearOfEachOther) {
   TDotSeries& s = AddDots({});
   for (int i = 0; i < 400; ++i) s.AddXY(i, i % 7, "Label " + std::to_string(i));
