@@ -25,13 +25,19 @@ TDataLineReader::TDataLineReader(std::string fileName) : fileName_(std::move(fil
   // Non-blocking, so that a FIFO given as the file does not wait for a writer.
   fd_ = ::open(fileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd_ < 0) throw EDataFileError(QuilFormat(QuilMsg_DataFileOpen, fileName_, std::strerror(errno)), fileName_, 0);
+  try {
+    CountLineBreaks();
+  } catch (...) {
+    ::close(fd_);
+    throw;
+  }
+}
+
+void TDataLineReader::CountLineBreaks() {
   struct stat status {};
   if (::fstat(fd_, &status) != 0) FailRead(errno);
-  if (!S_ISREG(status.st_mode)) {
-    ::close(fd_);
-    fd_ = -1;
+  if (!S_ISREG(status.st_mode))
     throw EDataFileError(QuilFormat(QuilMsg_DataFileOpen, fileName_, "not a regular file"), fileName_, 0);
-  }
   block_.resize(kBlockSize);
   while (Fill()) {
     lineBreaks_ += static_cast<std::size_t>(std::count(block_.data(), block_.data() + end_, '\n'));

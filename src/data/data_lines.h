@@ -32,6 +32,8 @@ class TDataLineReader {
   const std::string& FileName() const { return fileName_; }
 
  private:
+  // Refuses what is not a regular file, then counts the line breaks and starts over.
+  void CountLineBreaks();
   bool Fill();
   [[noreturn]] void FailRead(int error) const;
   void CheckText(std::string_view line) const;
