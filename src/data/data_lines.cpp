@@ -26,21 +26,31 @@ TDataLineReader::TDataLineReader(std::string fileName) : fileName_(std::move(fil
   fd_ = ::open(fileName_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd_ < 0) throw EDataFileError(QuilFormat(QuilMsg_DataFileOpen, fileName_, std::strerror(errno)), fileName_, 0);
   try {
-    CountLineBreaks();
+    CountContentLines();
   } catch (...) {
     ::close(fd_);
     throw;
   }
 }
 
-void TDataLineReader::CountLineBreaks() {
+void TDataLineReader::CountContentLines() {
   struct stat status {};
   if (::fstat(fd_, &status) != 0) FailRead(errno);
   if (!S_ISREG(status.st_mode))
     throw EDataFileError(QuilFormat(QuilMsg_DataFileOpen, fileName_, "not a regular file"), fileName_, 0);
   block_.resize(kBlockSize);
+  // A line counts from its first byte that is neither blank nor a line feed, unless that is '#'.
+  enum { kLineStart, kCounted, kSkipped } state = kLineStart;
   while (Fill()) {
-    lineBreaks_ += static_cast<std::size_t>(std::count(block_.data(), block_.data() + end_, '\n'));
+    for (std::size_t i = 0; i < end_; ++i) {
+      const char c = block_[i];
+      if (c == '\n') {
+        state = kLineStart;
+      } else if (state == kLineStart && c != ' ' && c != '\t' && c != '\r') {
+        state = c == '#' ? kSkipped : kCounted;
+        contentLines_ += c != '#';
+      }
+    }
     begin_ = end_;
   }
   if (::lseek(fd_, 0, SEEK_SET) != 0) FailRead(errno);

@@ -27,13 +27,14 @@ class TDataLineReader {
   bool Next(std::string_view& line);
   // The number of the line Next answered last (1-based).
   int LineNumber() const { return lineNumber_; }
-  // Line breaks in the file, counted once at opening (an upper bound for storage to reserve).
-  std::size_t LineBreaks() const { return lineBreaks_; }
+  // Lines that hold something besides blanks and a comment, counted once at opening: an upper
+  // bound of the data lines, for storage to reserve.
+  std::size_t ContentLines() const { return contentLines_; }
   const std::string& FileName() const { return fileName_; }
 
  private:
-  // Refuses what is not a regular file, then counts the line breaks and starts over.
-  void CountLineBreaks();
+  // Refuses what is not a regular file, then counts the content lines and starts over.
+  void CountContentLines();
   bool Fill();
   [[noreturn]] void FailRead(int error) const;
   void CheckText(std::string_view line) const;
@@ -48,7 +49,7 @@ class TDataLineReader {
   bool first_ = true;
   std::string line_;
   int lineNumber_ = 0;
-  std::size_t lineBreaks_ = 0;
+  std::size_t contentLines_ = 0;
 };
 
 }  // namespace quil

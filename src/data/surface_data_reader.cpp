@@ -76,8 +76,9 @@ void TSurfaceDataParser::TakeFirstDataLine(std::string_view content) {
   columns_ = fields_.size();
   if (form_ == TDataForm::Auto) form_ = columns_ == 3 ? TDataForm::Points : TDataForm::Matrix;
   data_.Form = form_;
-  // Every line break may end one more line of data: the storage is taken once.
-  const std::size_t lines = lines_.LineBreaks() + 1;
+  // Every line with content may be data: the storage is taken once, and blank or comment lines
+  // take none.
+  const std::size_t lines = lines_.ContentLines();
   if (form_ == TDataForm::Points) {
     const std::size_t points = std::min<std::size_t>(lines, kMaxDataPoints + 1);
     data_.X.reserve(points);

@@ -52,7 +52,24 @@ TEST_F(DataLines, LinesThatCrossBlocksComeWhole) {
   }
   EXPECT_EQ(ReadAll(bytes), expected);
   TDataLineReader reader(Write("count.txt", bytes));
-  EXPECT_EQ(reader.LineBreaks(), expected.size());
+  EXPECT_EQ(reader.ContentLines(), expected.size());
+}
+
+TEST_F(DataLines, ContentLinesLeaveOutBlankAndCommentLines) {
+  struct TCase {
+    std::string Bytes;
+    std::size_t Lines;
+  };
+  for (const TCase& c : std::vector<TCase>{
+           {"", 0},
+           {"\n\n \t\r\n", 0},
+           {"# a\n  # b\n", 0},
+           {"1 2 # c\n\n 3\n4", 3},
+           {"x,y,z\r\n1,2,3\r\n", 2},
+       }) {
+    TDataLineReader reader(Write("content.txt", c.Bytes));
+    EXPECT_EQ(reader.ContentLines(), c.Lines) << c.Bytes;
+  }
 }
 
 TEST_F(DataLines, ControlBytesAndOverlongLinesNameTheLine) {
