@@ -51,12 +51,20 @@ constexpr std::array<TPaletteName, 6> kPalettes{{
   throw EUsageError("--" + std::string(option) + " " + std::string(value) + ": " + std::string(expected));
 }
 
-int Side(std::string_view option, std::string_view text) {
+std::optional<int> ParseSide(std::string_view text) {
   int value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kMaxSnapshotSide)
-    Bad(option, text, "a size is a whole number from 1 to " + std::to_string(kMaxSnapshotSide));
+    return std::nullopt;
   return value;
+}
+
+std::string SideRange() { return "a size is a whole number from 1 to " + std::to_string(kMaxSnapshotSide); }
+
+int Side(std::string_view option, std::string_view text) {
+  const auto value = ParseSide(text);
+  if (!value) Bad(option, text, SideRange());
+  return *value;
 }
 
 double Number(std::string_view option, std::string_view text, double low, double high) {
@@ -73,8 +81,11 @@ double Number(std::string_view option, std::string_view text, double low, double
 void TakeSize(std::string_view text, TSnapshotOptions& options) {
   const std::size_t x = text.find('x');
   if (x == std::string_view::npos) Bad("size", text, "WIDTHxHEIGHT, for example 913x705");
-  options.Width = Side("size", text.substr(0, x));
-  options.Height = Side("size", text.substr(x + 1));
+  const auto width = ParseSide(text.substr(0, x));
+  const auto height = ParseSide(text.substr(x + 1));
+  if (!width || !height) Bad("size", text, SideRange());
+  options.Width = *width;
+  options.Height = *height;
 }
 
 std::optional<TQuilPaletteStyle> Palette(std::string_view text) {
