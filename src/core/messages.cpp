@@ -60,6 +60,20 @@ std::string QuilMsg_NoValueAtXZ;
 std::string QuilMsg_GridPosition;
 std::string QuilMsg_GridSize;
 std::string QuilMsg_GridTooManyValues;
+std::string QuilMsg_DataFileOpen;
+std::string QuilMsg_DataFileRead;
+std::string QuilMsg_DataFileEmpty;
+std::string QuilMsg_DataFileBinary;
+std::string QuilMsg_DataFileLongLine;
+std::string QuilMsg_DataFileNumber;
+std::string QuilMsg_DataFileRagged;
+std::string QuilMsg_DataFilePointFields;
+std::string QuilMsg_DataFilePosition;
+std::string QuilMsg_DataFileInfinite;
+std::string QuilMsg_DataFileDuplicate;
+std::string QuilMsg_DataFileTooSmall;
+std::string QuilMsg_DataFileTooLarge;
+std::string QuilMsg_DataFileTooManyValues;
 std::string QuilMsg_LegendPalette;
 std::string QuilMsg_LegendPaletteDesc;
 
@@ -123,6 +137,20 @@ const std::vector<std::pair<std::reference_wrapper<std::string>, const char*>>& 
       {QuilMsg_GridPosition, "Grid position %d %d is outside the grid (%d to %d, %d to %d)"},
       {QuilMsg_GridSize, "Grid of %d x %d values is not possible: sizes are 0 or more and a grid holds at most %d cells"},
       {QuilMsg_GridTooManyValues, "Irregular grid has more than %d different %s values"},
+      {QuilMsg_DataFileOpen, "Cannot open data file %s: %s"},
+      {QuilMsg_DataFileRead, "Cannot read data file %s: %s"},
+      {QuilMsg_DataFileEmpty, "Data file %s holds no points"},
+      {QuilMsg_DataFileBinary, "Data file %s, line %d: not a text file"},
+      {QuilMsg_DataFileLongLine, "Data file %s, line %d is longer than %d bytes"},
+      {QuilMsg_DataFileNumber, "Data file %s, line %d: \"%s\" is not a number"},
+      {QuilMsg_DataFileRagged, "Data file %s, line %d has %d values, the lines before it %d"},
+      {QuilMsg_DataFilePointFields, "Data file %s, line %d has %d values; a point is x, y, z"},
+      {QuilMsg_DataFilePosition, "Data file %s, line %d: x and z must be finite numbers"},
+      {QuilMsg_DataFileInfinite, "Data file %s, line %d: a height is infinite"},
+      {QuilMsg_DataFileDuplicate, "Data file %s, line %d repeats the point x = %s, z = %s of line %d"},
+      {QuilMsg_DataFileTooSmall, "Data file %s makes no surface: it needs at least two different x and two different z values"},
+      {QuilMsg_DataFileTooLarge, "Data file %s holds more than %d points"},
+      {QuilMsg_DataFileTooManyValues, "Data file %s: the points do not form a grid (%d different x and %d different z values)"},
       {QuilMsg_LegendPalette, "Legend Palette"},
       {QuilMsg_LegendPaletteDesc, "Displays legend made with 3D series palette colors"},
   };

@@ -79,6 +79,22 @@ extern std::string QuilMsg_GridPosition;
 extern std::string QuilMsg_GridSize;
 extern std::string QuilMsg_GridTooManyValues;
 
+// Data files of surfaces.
+extern std::string QuilMsg_DataFileOpen;
+extern std::string QuilMsg_DataFileRead;
+extern std::string QuilMsg_DataFileEmpty;
+extern std::string QuilMsg_DataFileBinary;
+extern std::string QuilMsg_DataFileLongLine;
+extern std::string QuilMsg_DataFileNumber;
+extern std::string QuilMsg_DataFileRagged;
+extern std::string QuilMsg_DataFilePointFields;
+extern std::string QuilMsg_DataFilePosition;
+extern std::string QuilMsg_DataFileInfinite;
+extern std::string QuilMsg_DataFileDuplicate;
+extern std::string QuilMsg_DataFileTooSmall;
+extern std::string QuilMsg_DataFileTooLarge;
+extern std::string QuilMsg_DataFileTooManyValues;
+
 // The legend palette tool.
 extern std::string QuilMsg_LegendPalette;
 extern std::string QuilMsg_LegendPaletteDesc;

@@ -15,10 +15,6 @@ struct TSnapshotFormOptions {
   std::string SaveFormFile;
 };
 
-// Takes the description options out of the arguments, leaving the others in order. Answers
-// false (with a message on stderr) when an option lacks its file.
-bool TakeSnapshotFormOptions(int& argc, char** argv, TSnapshotFormOptions& options);
-
 // The window to draw: read from the option's file, or the main window.
 std::unique_ptr<TForm> SnapshotForm(const TSnapshotFormOptions& options);
 

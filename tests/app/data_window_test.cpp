@@ -1,0 +1,210 @@
+// "quilchart FILE": the program opened on a data file shows that surface inside its chart's
+// walls; help, version and bad command lines need no window, and a file that cannot be read
+// stops the program before one appears.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/x_session.h"
+
+namespace quil::testing {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+// Chart1 as the main window places it, and its bevel's corners once it has painted.
+constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
+constexpr uint32_t kHighlight = 0xFFFFFF;
+constexpr uint32_t kShadow = 0xA0A0A0;
+
+int Red(uint32_t p) { return static_cast<int>(p >> 16); }
+int Green(uint32_t p) { return static_cast<int>((p >> 8) & 0xFF); }
+int Blue(uint32_t p) { return static_cast<int>(p & 0xFF); }
+// The left wall's yellow.
+bool IsWall(uint32_t p) { return Red(p) > 200 && Green(p) > 200 && Blue(p) < 160; }
+bool IsDark(uint32_t p) { return Red(p) < 0x80 && Green(p) < 0x80 && Blue(p) < 0x80; }
+// The surface's colours run from navy to white: clearly blue between.
+bool IsSurface(uint32_t p) { return Blue(p) > Red(p) + 30 && Blue(p) > Green(p) + 30; }
+
+struct TRun {
+  pid_t Pid = -1;
+  int ExitStatus = -1;
+  std::string Output;
+  std::string Errors;
+};
+
+class DataWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { session_ = std::make_unique<TXSession>(); }
+  static void TearDownTestSuite() { session_.reset(); }
+
+  void SetUp() override {
+    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
+    dir_ = fs::temp_directory_path() / ("quil-data-window-" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+
+  void TearDown() override {
+    if (pid_ > 0 && !WaitForExit(pid_, 0ms)) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    fs::remove_all(dir_);
+  }
+
+  std::string WriteData(const std::string& name, const std::string& text) {
+    std::ofstream(dir_ / name) << text;
+    return (dir_ / name).string();
+  }
+
+  // Starts the program with these arguments; its output and errors go to files in the folder.
+  void Start(const std::vector<std::string>& args, bool withDisplay = true) {
+    pid_ = fork();
+    ASSERT_GE(pid_, 0);
+    if (pid_ == 0) {
+      const int out = open((dir_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      const int err = open((dir_ / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      if (out >= 0) dup2(out, STDOUT_FILENO);
+      if (err >= 0) dup2(err, STDERR_FILENO);
+      setenv("XDG_CONFIG_HOME", "/nonexistent/quil-data-window-test", 1);
+      if (!withDisplay) unsetenv("DISPLAY");
+      std::vector<char*> argv{const_cast<char*>(QUIL_APP_PATH)};
+      for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+      argv.push_back(nullptr);
+      execv(QUIL_APP_PATH, argv.data());
+      _exit(127);
+    }
+  }
+
+  // Runs the program to its end (it must end by itself) and answers what it said.
+  TRun RunToEnd(const std::vector<std::string>& args, bool withDisplay = true) {
+    Start(args, withDisplay);
+    TRun run;
+    const std::optional<int> status = WaitForExit(pid_, 15s);
+    EXPECT_TRUE(status) << "the program did not end by itself";
+    run.ExitStatus = status.value_or(-1);
+    run.Output = Read("stdout");
+    run.Errors = Read("stderr");
+    return run;
+  }
+
+  std::string Read(const std::string& name) const {
+    std::ifstream in(dir_ / name);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+
+  static inline std::unique_ptr<TXSession> session_;
+  TXSession& x_ = *session_;
+  pid_t pid_ = -1;
+  fs::path dir_;
+};
+
+TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
+  // A hill on a 9 x 7 grid, as a matrix of heights.
+  std::string matrix;
+  for (int z = 0; z < 7; ++z) {
+    for (int x = 0; x < 9; ++x) matrix += std::to_string(10 - (x - 4) * (x - 4) - (z - 3) * (z - 3)) + " ";
+    matrix += "\n";
+  }
+  Start({WriteData("hill.txt", matrix)});
+  Window window = 0;
+  ASSERT_TRUE(WaitUntil([&] { return (window = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
+  ASSERT_TRUE(WaitUntil(
+      [&] {
+        return x_.Pixel(window, kChartLeft, kChartTop) == kHighlight &&
+               x_.Pixel(window, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
+      },
+      10s))
+      << "the chart was never painted";
+  const TPixels chart = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
+
+  // The box of walls: the left wall's yellow gives its left side and bottom (the palette legend
+  // covers the wall's top), the back wall's dark top edge its top, seen in a column right of the
+  // title, and the back wall's right edge its right side, seen just below that top.
+  int wallRight = -1, boxBottom = -1;
+  for (int y = kChartTop; y < kChartTop + kChartHeight; ++y)
+    for (int x = kChartLeft; x < kChartLeft + kChartWidth / 3; ++x)
+      if (IsWall(chart.At(x, y))) {
+        wallRight = std::max(wallRight, x);
+        boxBottom = std::max(boxBottom, y);
+      }
+  ASSERT_GT(wallRight, 0) << "no left wall";
+  const int column = kChartLeft + kChartWidth * 3 / 4;
+  int boxTop = kChartTop + 5;
+  while (boxTop < boxBottom && !IsDark(chart.At(column, boxTop))) ++boxTop;
+  int boxRight = column;
+  while (boxRight < kChartLeft + kChartWidth - 5 && !IsDark(chart.At(boxRight, boxTop + 3))) ++boxRight;
+  ASSERT_GT(boxBottom - boxTop, 300);
+  ASSERT_GT(boxRight - wallRight, 400);
+
+  int inside = 0, dark = 0, light = 0;
+  for (int y = boxTop; y <= boxBottom; ++y)
+    for (int x = wallRight + 1; x < boxRight; ++x) {
+      const uint32_t p = chart.At(x, y);
+      if (!IsSurface(p)) continue;
+      ++inside;
+      dark += Blue(p) < 0xA0 && Red(p) < 0x40;
+      light += Red(p) > 0xA0;
+    }
+  EXPECT_GT(inside, 20000) << "the surface fills much of the box";
+  EXPECT_GT(dark, 500) << "the hill's top in the dark end of the range";
+  EXPECT_GT(light, 500) << "the foot in the light end";
+  // Nothing of it beyond the box: above it right of the title, or between it and the legend.
+  int beyond = 0;
+  for (int y = kChartTop; y < boxTop; ++y)
+    for (int x = column; x < boxRight; ++x) beyond += IsSurface(chart.At(x, y));
+  for (int y = boxTop; y <= boxBottom; ++y)
+    for (int x = boxRight + 2; x < boxRight + 15; ++x) beyond += IsSurface(chart.At(x, y));
+  EXPECT_EQ(beyond, 0);
+}
+
+TEST_F(DataWindowTest, HelpVersionAndUsageNeedNoDisplay) {
+  const TRun help = RunToEnd({"--help"}, false);
+  EXPECT_EQ(help.ExitStatus, 0);
+  EXPECT_EQ(help.Output.rfind("usage: quilchart", 0), 0u) << help.Output;
+  EXPECT_EQ(help.Errors, "");
+  const TRun version = RunToEnd({"--version"}, false);
+  EXPECT_EQ(version.ExitStatus, 0);
+  EXPECT_EQ(version.Output.rfind("quilchart ", 0), 0u) << version.Output;
+  for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+           {"--bogus"}, {"a.txt", "b.txt"}, {"--form"}, {"--points", "--matrix", "a.txt"}}) {
+    const TRun run = RunToEnd(args, false);
+    EXPECT_EQ(run.ExitStatus, 2) << args[0];
+    EXPECT_EQ(run.Errors.rfind("usage: quilchart", 0), 0u) << run.Errors;
+  }
+}
+
+TEST_F(DataWindowTest, AFileThatCannotBeReadEndsTheProgramBeforeAnyWindow) {
+  struct TCase {
+    std::string File;
+    std::string Says;
+  };
+  for (const TCase& c : std::vector<TCase>{
+           {(dir_ / "missing.csv").string(), "Cannot open data file"},
+           {WriteData("ragged.txt", "1 2 3 4\n5 6 7 8\n9 10\n"), ", line 3 has 2 values"},
+       }) {
+    const TRun run = RunToEnd({c.File});
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_EQ(run.Errors.rfind("quilchart: ", 0), 0u) << run.Errors;
+    EXPECT_NE(run.Errors.find(c.File), std::string::npos) << run.Errors;
+    EXPECT_NE(run.Errors.find(c.Says), std::string::npos) << run.Errors;
+    EXPECT_EQ(x_.FindWindow("Form1"), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace quil::testing
