@@ -1,7 +1,7 @@
 // The surface picture of the peer benchmark drawn by this library: z = sin(x) cos(y) on
 // (N + 1) x (N + 1) points (N x N cells), x and y in [-pi, pi], coloured by height through the
 // five-stop ramp #440154 #3b528b #21918c #5ec962 #fde725, in a 913 x 705 chart with the 3D box,
-// axes, axis titles and a title, written as PNG.
+// axes, axis titles, a title and the palette legend as colour bar, written as PNG.
 //
 // usage: surface_png N [cold|warm] [OUT.png] [TQuilCanvas3D|TGDIPlusCanvas]
 //
@@ -34,6 +34,7 @@
 #include "engine/rovede_axis.h"
 #include "engine/value_list.h"
 #include "series/surface/surface_series.h"
+#include "tools/legend_palette_tool.h"
 
 namespace {
 
@@ -102,8 +103,10 @@ class TSurfacePicture {
     chart_.LeftAxis().SetIncrement(0.5);
     chart_.BottomAxis().SetIncrement(1);
     chart_.DepthAxis().SetIncrement(1);
-    // The palette legend, which shows the ramp beside the box, goes into this space.
+    // The palette legend shows the ramp beside the box, in this space, instead of the legend's
+    // list of palette entries.
     chart_.SetMarginRight(12);
+    chart_.Legend().SetVisible(false);
 
     series_.Pen().SetVisible(false);
     series_.SetIrregularGrid(true);
@@ -112,6 +115,13 @@ class TSurfacePicture {
     for (int i = 0; i < kPaletteSteps; ++i)
       series_.AddPalette(-1 + 2.0 * (i + 1) / kPaletteSteps, Ramp((i + 0.5) / kPaletteSteps));
     series_.SetParenrOvede(&chart_);
+    bar_.SetParenrOvede(&chart_);
+    bar_.SetSeries(&series_);
+    bar_.Pen().SetVisible(false);
+    bar_.SetLeft(kWidth - 105);
+    bar_.SetTop(150);
+    bar_.SetWidth(80);
+    bar_.SetHeight(400);
     const std::size_t side = static_cast<std::size_t>(n) + 1;
     // The value lists take the whole grid in one step, as a caller that knows its size lets them.
     const int capacity = QuilDefaultCapacity;
@@ -122,7 +132,10 @@ class TSurfacePicture {
     series_.EndUpdate();
     QuilDefaultCapacity = capacity;
   }
-  ~TSurfacePicture() { series_.SetParenrOvede(nullptr); }
+  ~TSurfacePicture() {
+    bar_.SetParenrOvede(nullptr);
+    series_.SetParenrOvede(nullptr);
+  }
 
   TView3DOptions& View() { return chart_.View3DOptions(); }
 
@@ -138,6 +151,7 @@ class TSurfacePicture {
  private:
   ROvede chart_;
   TSurfaceSeries series_;
+  TLegendPaletteTool bar_;
   TBitmap destination_{kWidth, kHeight};
 };
 

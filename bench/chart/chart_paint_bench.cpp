@@ -2,10 +2,13 @@
 
 #include <cairo.h>
 
+#include <cmath>
 #include <string>
 
 #include "core/messages.h"
+#include "engine/chart_tools.h"
 #include "main_chart.h"
+#include "series/surface/surface_series.h"
 
 namespace {
 
@@ -66,6 +69,33 @@ void BM_ChartLegendPaint_PlainCanvas(benchmark::State& state) {
   PaintLoop(state, "TQuilCanvas3D", true, [&](TMainChart& main) { WithTwentyPoints(main, state.range(0) != 0); });
 }
 BENCHMARK(BM_ChartLegendPaint_PlainCanvas)->Arg(0)->Arg(1)->ArgName("legend")->Unit(benchmark::kMillisecond);
+
+// The main chart's own surface with 100 x 100 cells (101 x 101 points, a hill and a valley,
+// coloured by the default ramp). With legends on, the legend lists its palette and the
+// palette legend (ChartTool1) draws its bar over the chart; off, both are hidden and the chart
+// takes the legend's room.
+void WithSurface(TMainChart& main, bool legendAndPalette) {
+  auto* surface = dynamic_cast<TSurfaceSeries*>(main.Find("Series1"));
+  auto* tool = dynamic_cast<TQuilCustomTool*>(main.Find("ChartTool1"));
+  if (!surface || !tool) return;
+  constexpr int kCells = 100;
+  surface->BeginUpdate();
+  for (int z = 0; z <= kCells; ++z)
+    for (int x = 0; x <= kCells; ++x) surface->AddXYZ(x, std::sin(x * 6.0 / kCells) * std::cos(z * 6.0 / kCells), z);
+  surface->EndUpdate();
+  dynamic_cast<TCustomChart&>(*main.Chart()).Legend().SetVisible(legendAndPalette);
+  tool->SetActive(legendAndPalette);
+}
+
+void BM_ChartSurfacePaint_GDIPlusCanvas(benchmark::State& state) {
+  PaintLoop(state, "TGDIPlusCanvas", true, [&](TMainChart& main) { WithSurface(main, state.range(0) != 0); });
+}
+BENCHMARK(BM_ChartSurfacePaint_GDIPlusCanvas)->Arg(0)->Arg(1)->ArgName("legends")->Unit(benchmark::kMillisecond);
+
+void BM_ChartSurfacePaint_PlainCanvas(benchmark::State& state) {
+  PaintLoop(state, "TQuilCanvas3D", true, [&](TMainChart& main) { WithSurface(main, state.range(0) != 0); });
+}
+BENCHMARK(BM_ChartSurfacePaint_PlainCanvas)->Arg(0)->Arg(1)->ArgName("legends")->Unit(benchmark::kMillisecond);
 
 void BM_ChartUnchangedRepaint(benchmark::State& state) { PaintLoop(state, "TGDIPlusCanvas", false); }
 BENCHMARK(BM_ChartUnchangedRepaint)->Unit(benchmark::kMicrosecond);

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "canvas/gdiplus_canvas.h"
+#include "canvas/gdiplus_startup.h"
+#include "canvas/quil_canvas3d.h"
 #include "palette_tool_fixture.h"
 #include "series/surface/value_palette.h"
 #include "tools/legend_pointer.h"
@@ -174,6 +179,109 @@ TEST_F(PaletteBandsTest, PointerMarksItsValueOnTheBar) {
   EXPECT_NE(BarPixel(x, RowOf(5)), clRed) << "nowhere else";
   pointer.SetVisible(false);
   EXPECT_NE(host->Render().Pixel(x + 6, y), clRed);
+}
+
+
+// The bar and the surface it explains, both drawn: a flat cell of a value (all four corners at
+// that value, so whichever corner colours it) shows the colour the bar shows at that value, for
+// every palette style and on both canvases. With the colour range on as well, the ramp colours
+// both: the cell of an entry's value matches the middle of that entry's band.
+class PaletteBarMatchesSurfaceTest : public PaletteBandsTest {
+ protected:
+  // Two rows of columns in pairs: columns 2k and 2k + 1 both at value k, so the cell between
+  // them is flat; the cells joining neighbouring pairs slope and are not looked at.
+  void FillFlatCells(const std::vector<double>& values) {
+    surface.Clear();
+    for (int z = 0; z < 2; ++z)
+      for (std::size_t k = 0; k < values.size(); ++k)
+        for (int x : {2 * static_cast<int>(k), 2 * static_cast<int>(k) + 1}) surface.AddXYZ(x, values[k], z);
+  }
+  // The middle of the flat cell of pair k on the screen, after a render.
+  TPoint FlatCellCentre(std::size_t k, double value) {
+    TPoint sum{};
+    for (const int x : {2 * static_cast<int>(k), 2 * static_cast<int>(k) + 1})
+      for (const int z : {0, 1}) {
+        const TPoint p = chart.Canvas().Calculate3DPosition(chart.BottomAxis().CalcXPosValue(x),
+                                                            chart.LeftAxis().CalcYPosValue(value),
+                                                            chart.DepthAxis().CalcPosValue(z));
+        sum = {sum.X + p.X, sum.Y + p.Y};
+      }
+    return {sum.X / 4, sum.Y / 4};
+  }
+  // Checks the flat cell of pair k against the bar at the given row.
+  void ExpectCellMatchesBar(std::size_t k, double value, int barRow) {
+    const TPoint centre = FlatCellCentre(k, value);
+    ASSERT_FALSE(tool.BarRect().Contains(centre)) << "the bar covers the cell";
+    const TColor cell = BarPixel(centre.X, centre.Y);
+    EXPECT_EQ(cell, BarPixel(Bar().ChartXCenter(), barRow)) << "value " << value;
+    EXPECT_EQ(cell, SurfaceColor(value)) << "value " << value;
+  }
+  void UseCanvas(bool antiAliased) {
+    if (antiAliased)
+      chart.SetInternalCanvas(std::make_unique<TGDIPlusCanvas>());
+    else
+      chart.SetInternalCanvas(std::make_unique<TQuilCanvas3D>());
+  }
+
+  PaletteBarMatchesSurfaceTest() {
+    GDIPlusStartup();
+    chart.SetView3D(true);
+    chart.SetChart3DPercent(40);
+  }
+  ~PaletteBarMatchesSurfaceTest() override {
+    UseCanvas(false);
+    GDIPlusShutdown();
+  }
+};
+
+TEST_F(PaletteBarMatchesSurfaceTest, EachPaletteStyleOnBothCanvases) {
+  // 0 and 31 span the range (32 entries of one unit); the others lie inside bands.
+  const std::vector<double> values = {0, 0.5, 4.4, 11.5, 19.6, 26.5, 30.5, 31};
+  FillFlatCells(values);
+  surface.SetUseColorRange(false);
+  surface.SetUsePalette(true);
+  for (const bool antiAliased : {false, true}) {
+    UseCanvas(antiAliased);
+    for (const TQuilPaletteStyle style : {psPale, psStrong, psGrayScale, psInvGray, psRainbow, psCustom}) {
+      SCOPED_TRACE(::testing::Message() << (antiAliased ? "anti-aliased" : "plain") << " style " << style);
+      surface.SetPaletteStyle(style);
+      if (style == psCustom) surface.AddPalette({clRed, clLime, clBlue, clYellow});
+      host->Render();
+      ASSERT_EQ(surface.Palette().size(), 32u);
+      std::vector<TColor> seen;
+      for (std::size_t k = 1; k + 1 < values.size(); ++k) {
+        ExpectCellMatchesBar(k, values[k], RowOf(values[k]));
+        seen.push_back(SurfaceColor(values[k]));
+      }
+      std::sort(seen.begin(), seen.end());
+      EXPECT_GE(std::unique(seen.begin(), seen.end()) - seen.begin(), 3) << "values across the range differ";
+      if (style == psRainbow) Save(std::string("palette_bar_surface_") + (antiAliased ? "aa" : "plain") + ".png");
+    }
+  }
+}
+
+TEST_F(PaletteBarMatchesSurfaceTest, ColourRangeWithThePaletteOn) {
+  surface.SetUseColorRange(true);
+  surface.SetUsePalette(true);
+  surface.SetPaletteSteps(8);
+  // The palette follows the range of the values only, so cells at entries' values inside it
+  // leave it as it is.
+  FillFlatCells({0, 8});
+  host->Render();
+  const TCustom3DPalette palette = surface.Palette();
+  ASSERT_EQ(palette.size(), 8u);
+  const std::vector<int> entries = {2, 4, 6};
+  std::vector<double> values = {0};
+  for (int entry : entries) values.push_back(palette[static_cast<std::size_t>(entry)].UpToValue);
+  values.push_back(8);
+  FillFlatCells(values);
+  host->Render();
+  ASSERT_EQ(surface.Palette().size(), 8u);
+  for (std::size_t k = 1; k + 1 < values.size(); ++k) {
+    ASSERT_EQ(surface.Palette()[static_cast<std::size_t>(entries[k - 1])].UpToValue, values[k]);
+    ExpectCellMatchesBar(k, values[k], BandRow(entries[k - 1]));
+  }
+  EXPECT_NE(SurfaceColor(values[1]), SurfaceColor(values[3]));
 }
 
 }  // namespace

@@ -117,21 +117,33 @@ TEST_F(SurfaceOrderTest, PerspectiveViewStraightOnDrawsColumnsFromBothEndsInward
 }
 
 // A hole removes its cells from the sorted order and nothing else; the rest stays in depth
-// order though depth values vary along the rows.
+// order though depth values vary along the rows: from the largest depth value down seen from the
+// front, from the smallest up seen from behind or with the depth axis turned round.
 TEST_F(SurfaceOrderTest, SortedOrderWithHolesKeepsDepthOrder) {
   series.Clear();
   for (int z = 0; z < 6; ++z)
     for (int x = 0; x < 7; ++x)
       if ((x * 7 + z * 3) % 5 != 0) series.AddXYZ(x, x, z + 0.3 * std::sin(x * 1.7 + z));
-  std::vector<double> depths;
-  const std::vector<TPoint> cells = DrawnCells();
-  ASSERT_FALSE(cells.empty());
-  for (const TPoint& cell : cells) {
-    const int first = series.GridIndex()(cell.X, cell.Y);
-    ASSERT_GE(first, 0);
-    depths.push_back(series.GetZValue(first));
+  const struct {
+    int rotation;
+    bool depthInverted;
+    bool ascending;
+  } cases[] = {{345, false, false}, {180, false, true}, {345, true, true}, {180, true, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "rotation " << c.rotation << (c.depthInverted ? " inverted" : ""));
+    chart.View3DOptions().SetRotation(c.rotation);
+    chart.DepthAxis().SetInverted(c.depthInverted);
+    std::vector<double> depths;
+    const std::vector<TPoint> cells = DrawnCells();
+    ASSERT_GT(cells.size(), 8u);
+    for (const TPoint& cell : cells) {
+      const int first = series.GridIndex()(cell.X, cell.Y);
+      ASSERT_GE(first, 0);
+      depths.push_back(series.GetZValue(first));
+    }
+    for (std::size_t k = 1; k < depths.size(); ++k)
+      EXPECT_TRUE(c.ascending ? depths[k - 1] <= depths[k] : depths[k - 1] >= depths[k]) << "cell " << k;
   }
-  for (std::size_t k = 1; k < depths.size(); ++k) EXPECT_GE(depths[k - 1], depths[k]) << "cell " << k;
 }
 
 // DrawValue draws the one cell whose first corner is the point's own grid position, in the
