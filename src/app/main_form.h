@@ -21,7 +21,7 @@ class TForm1 : public TForm {
 // The raw data the program carries: the main window's description "TFORM1".
 std::span<const TResource> ProgramResources();
 
-// The main window with its chart and button, built as its form description would build it.
+// The main window with its chart and button, read from the description the program carries.
 std::unique_ptr<TForm> CreateMainForm();
 
 // A window read from a stored description (a file given on the command line): a TForm1 whose

@@ -96,13 +96,18 @@ PangoContext* TGPTextEngine::NewContext(PangoFontMap* map, TGPTextHint hint) con
 
 namespace {
 
-// Points in Pango's int units, at least one; limited in floating point, since a canvas zoomed far
-// enough asks for sizes beyond the int range.
+// The largest em the text engine draws, in pixels. Pango and FreeType compute glyph sizes in
+// int and 16.16 fixed point: far above this they fail to make the font (and keep what they had
+// allocated for it), so a canvas zoomed that far draws its text at this size.
+constexpr double kLargestEmPixels = 4000;
+
+// Points in Pango's int units, at least one and at most the largest em.
 int PangoSizeUnits(double points) {
-  const double units = points * PANGO_SCALE + 0.5;
-  if (!(units >= 1)) return 1;
-  return units >= std::numeric_limits<int>::max() ? std::numeric_limits<int>::max() : static_cast<int>(units);
+  const double units = std::min(points, kLargestEmPixels * 72 / kResolution) * PANGO_SCALE + 0.5;
+  return units >= 1 ? static_cast<int>(units) : 1;
 }
+
+double PangoAbsoluteUnits(double emPixels) { return std::min(emPixels, kLargestEmPixels) * PANGO_SCALE; }
 
 }  // namespace
 
@@ -112,7 +117,7 @@ void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontSpec& font, doub
   const std::string& family = face ? face->Family : font.Family;
   pango_font_description_set_family(desc, family.empty() ? "Sans" : family.c_str());
   if (emPixels > 0)
-    pango_font_description_set_absolute_size(desc, emPixels * PANGO_SCALE);
+    pango_font_description_set_absolute_size(desc, PangoAbsoluteUnits(emPixels));
   else
     pango_font_description_set_size(desc, PangoSizeUnits(font.Size));
   pango_font_description_set_weight(desc, (font.Style & 1) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);

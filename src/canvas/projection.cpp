@@ -20,6 +20,9 @@ int CheckedAdd(int a, int b) {
   return static_cast<int>(sum);
 }
 
+// The middle of two coordinates, truncated toward zero; the sum may not fit an int.
+int Middle(int a, int b) { return static_cast<int>((int64_t(a) + b) / 2); }
+
 double AtLeastLimit(double v) { return v < MaxLimit ? MaxLimit : v; }
 
 }  // namespace
@@ -72,8 +75,8 @@ void TProjection::CalcTrigValues(const TView3DOptions* options) {
 }
 
 void TProjection::SetCentre(int maxDepth, const TRect& rect, const TView3DOptions* options) {
-  XCenter = CheckedAdd(QuilDiv(rect.Left + rect.Right, 2), QuilRound(RotationCenter.x));
-  YCenter = CheckedAdd(QuilDiv(rect.Top + rect.Bottom, 2), QuilRound(RotationCenter.y));
+  XCenter = CheckedAdd(Middle(rect.Left, rect.Right), QuilRound(RotationCenter.x));
+  YCenter = CheckedAdd(Middle(rect.Top, rect.Bottom), QuilRound(RotationCenter.y));
   ZCenter = QuilRound(maxDepth * 0.5 + RotationCenter.z);
   XCenterOffset = XCenter;
   YCenterOffset = YCenter;

@@ -11,6 +11,13 @@ namespace quil {
 // range still gives a position every canvas can take.
 extern int QuilMaxPixelPos;
 
+// A pixel size or position worked out in 64 bits, held to ±QuilMaxPixelPos: stored sizes (tick
+// lengths, label sizes) can be anything, and sums of them must not overflow.
+inline int QuilClampPixels(int64_t pixels) {
+  const int64_t limit = QuilMaxPixelPos;
+  return static_cast<int>(pixels < -limit ? -limit : (pixels > limit ? limit : pixels));
+}
+
 // Which way an axis runs on the screen. Depth axes run front to back like a horizontal axis
 // runs left to right; a vertical axis puts its minimum at the bottom, where pixel Y is largest.
 enum class TAxisDirection : uint8_t { Horizontal, Vertical, Depth };

@@ -3,6 +3,7 @@
 
 #include "canvas/canvas_types.h"
 #include "core/rounding.h"
+#include "engine/axis_mapping.h"
 #include "engine/axis_panel.h"
 #include "engine/rovede_axis.h"
 
@@ -99,14 +100,14 @@ void ROvedeAxis::DrawTicksGrid() {
   if (tickLength_ != 0 && ticks_->Visible()) {
     canvas.BeginEntity("Ticks", nullptr, nullptr);
     canvas.AssignVisiblePen(*ticks_);
-    DrawTicks(ticks, tickLength_, 1);
+    DrawTicks(ticks, QuilClampPixels(tickLength_), 1);
     canvas.EndEntity();
   }
   DrawGrids();
   if (tickInnerLength_ != 0 && ticksInner_->Visible()) {
     canvas.BeginEntity("InnerTicks", nullptr, nullptr);
     canvas.AssignVisiblePen(*ticksInner_);
-    DrawTicks(ticks, -tickInnerLength_, -1);
+    DrawTicks(ticks, -QuilClampPixels(tickInnerLength_), -1);
     canvas.EndEntity();
   }
   const bool minorTicks = minorTickLength_ != 0 && minorTicks_->Visible();
@@ -115,7 +116,7 @@ void ROvedeAxis::DrawTicksGrid() {
   if (minorTicks) {
     canvas.BeginEntity("MinorTicks", nullptr, nullptr);
     canvas.AssignVisiblePen(*minorTicks_);
-    DrawTicks(minor, minorTickLength_, 1);
+    DrawTicks(minor, QuilClampPixels(minorTickLength_), 1);
     canvas.EndEntity();
   }
   if (minorGrid_->Visible()) {

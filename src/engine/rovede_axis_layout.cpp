@@ -3,6 +3,7 @@
 #include <numbers>
 
 #include "core/rounding.h"
+#include "engine/axis_mapping.h"
 #include "engine/axis_panel.h"
 #include "engine/rovede_axis.h"
 #include "engine/rovede_axis_sources.h"
@@ -43,21 +44,22 @@ int ROvedeAxis::GetRectangleEdge(const TRect& rect) const {
 }
 
 void ROvedeAxis::InflateAxisRect(TRect& rect, int size) const {
+  const int64_t s = size;
   if (horizontal_) {
     if (otherSide_)
-      rect.Top = std::min(rect.Top + size, rect.Bottom - 1);
+      rect.Top = QuilClampPixels(std::min(rect.Top + s, rect.Bottom - int64_t{1}));
     else
-      rect.Bottom = std::max(rect.Bottom - size, rect.Top + 1);
+      rect.Bottom = QuilClampPixels(std::max(rect.Bottom - s, rect.Top + int64_t{1}));
   } else if (otherSide_) {
-    rect.Right = std::max(rect.Right - size, rect.Left + 1);
+    rect.Right = QuilClampPixels(std::max(rect.Right - s, rect.Left + int64_t{1}));
   } else {
-    rect.Left = std::min(rect.Left + size, rect.Right - 1);
+    rect.Left = QuilClampPixels(std::min(rect.Left + s, rect.Right - int64_t{1}));
   }
 }
 
 int ROvedeAxis::InflateAxisPos(int pos, int amount) const {
   const bool topOrLeft = horizontal_ ? otherSide_ : !otherSide_;
-  return topOrLeft ? pos - amount : pos + amount;
+  return QuilClampPixels(topOrLeft ? int64_t{pos} - amount : int64_t{pos} + amount);
 }
 
 int ROvedeAxis::ApplyPosition(int pos, const TRect& rect) const {
@@ -71,10 +73,10 @@ int ROvedeAxis::ApplyPosition(int pos, const TRect& rect) const {
 }
 
 int ROvedeAxis::SizeTickAxis(bool withTicks) const {
-  int result = axisPen_->Visible() ? axisPen_->Width() + 1 : 0;
+  int64_t result = axisPen_->Visible() ? int64_t{axisPen_->Width()} + 1 : 0;
   if (withTicks && ticks_->Visible()) result += tickLength_;
-  if (minorTicks_->Visible()) result = std::max(result, minorTickLength_);
-  return result;
+  if (minorTicks_->Visible()) result = std::max<int64_t>(result, minorTickLength_);
+  return QuilClampPixels(result);
 }
 
 int ROvedeAxis::TextHeightW() const {
@@ -105,7 +107,7 @@ int ROvedeAxis::MaxLabelsWidth() const {
 
 int ROvedeAxis::InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSize,
                                  const std::string& text) const {
-  if (fixedSize != 0) return fixedSize;
+  if (fixedSize != 0) return QuilClampPixels(fixedSize);
   if (!chart_) return 0;
   const bool horizontal = horizontal_ && !IsDepthAxis();
   const bool alongBand = horizontal ? angle % 180 == 0 : (angle == 90 || angle == 270);
@@ -114,7 +116,7 @@ int ROvedeAxis::InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSi
   chart_->PrepareFont3D(shape.Font());
   TCanvas3D& canvas = chart_->Canvas();
   const int height = canvas.TextHeight("W");
-  int result = height;
+  int64_t result = height;
   if (!alongBand) {
     const double width = text.empty() ? widestLabel : canvas.TextWidth(text);
     const double radians = angle * std::numbers::pi / 180.0;
@@ -122,10 +124,10 @@ int ROvedeAxis::InternalCalcSize(TQuilCustomShape& shape, int angle, int fixedSi
                         : QuilRound(std::fabs(std::cos(radians)) * width);
   }
   if (!shape.Transparent()) {
-    if (shape.Frame().Visible()) result += 2 * shape.Frame().Width();
+    if (shape.Frame().Visible()) result += 2 * int64_t{shape.Frame().Width()};
     if (shape.Shadow().Visible()) result += shape.Shadow().Size();
   }
-  return result;
+  return QuilClampPixels(result);
 }
 
 int ROvedeAxis::SizeLabels() const {
@@ -134,9 +136,9 @@ int ROvedeAxis::SizeLabels() const {
     const TAxisLabels labels = CalcAxisLabels(*scale_, {});
     for (const TAxisLabel& label : labels.Items) lines = std::max(lines, CountLines(label.Text));
   }
-  int result = InternalCalcSize(*labelsFormat_, LabelsAngle(), labelsSize_, std::string()) * lines;
+  int64_t result = int64_t{InternalCalcSize(*labelsFormat_, LabelsAngle(), labelsSize_, std::string())} * lines;
   if (LabelsAlternate()) result *= 2;
-  return result;
+  return QuilClampPixels(result);
 }
 
 void ROvedeAxis::CalcRect(TRect& rect, bool resizeChart) {
@@ -159,7 +161,7 @@ void ROvedeAxis::CalcRect(TRect& rect, bool resizeChart) {
     PosLabels = InflateAxisPos(GetRectangleEdge(rect), gap);
   }
   const int wallSize = chart_ ? chart_->AxisWallSize(*this) : 0;
-  if (const int ticks = wallSize + SizeTickAxis(true); ticks > 0) InflateAxisRect(rect, ticks);
+  if (const int ticks = QuilClampPixels(int64_t{wallSize} + SizeTickAxis(true)); ticks > 0) InflateAxisRect(rect, ticks);
   PosTitle = ApplyPosition(PosTitle, rect);
   PosLabels = ApplyPosition(PosLabels, rect);
 }

@@ -52,12 +52,24 @@ int TCustomQuilPanel::FrameSize() const {
   return s;
 }
 
+namespace {
+
+constexpr int64_t kLargestMarginPixels = 32767;
+
+}  // namespace
+
 void TCustomQuilPanel::ApplyMargins() {
   const int s = FrameSize();
   const int w = chartBounds_.Width();
   const int h = chartBounds_.Height();
-  auto horiz = [&](int m) { return marginUnits_ == muPercent ? static_cast<int>(static_cast<int64_t>(m) * w / 100) : m; };
-  auto vert = [&](int m) { return marginUnits_ == muPercent ? static_cast<int>(static_cast<int64_t>(m) * h / 100) : m; };
+  // A margin further than the 16-bit coordinate range cannot be drawn; held within it, the chart
+  // rectangle and everything laid out from it stay far from the int range.
+  auto pixels = [&](int m, int size) {
+    const int64_t p = marginUnits_ == muPercent ? static_cast<int64_t>(m) * size / 100 : m;
+    return static_cast<int>(std::clamp<int64_t>(p, -kLargestMarginPixels, kLargestMarginPixels));
+  };
+  auto horiz = [&](int m) { return pixels(m, w); };
+  auto vert = [&](int m) { return pixels(m, h); };
   ChartRect = {chartBounds_.Left + s + horiz(margins_.Left), chartBounds_.Top + s + vert(margins_.Top),
                chartBounds_.Right - s - horiz(margins_.Right), chartBounds_.Bottom - s - vert(margins_.Bottom)};
   if (shadow_->Visible()) {

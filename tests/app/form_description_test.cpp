@@ -17,49 +17,11 @@
 #include "engine/themed_series.h"
 #include "engine/value_lists.h"
 #include "panel/headless_host.h"
-#include "series/surface/custom3d_series.h"
+#include "series/surface/surface_series.h"
 #include "tools/legend_palette_tool.h"
 
 namespace quil {
 namespace {
-
-// Until the surface series publishes its side brush, this stand-in carries the properties the
-// main window's description stores for it.
-class TStandInSurface : public TCustom3DSeries {
-  QUIL_PERSISTENT_CLASS
-
- public:
-  explicit TStandInSurface(TComponent* owner = nullptr)
-      : TCustom3DSeries(owner), zValues_(&CreateValueList(*this, "ZValues")) {}
-  ROvedeValueList& ZValues() { return *zValues_; }
-  TQuilBrush& SideBrush() { return sideBrush_; }
-
- private:
-  ROvedeValueList* zValues_;
-  TQuilBrush sideBrush_;
-};
-
-const TMetaClass& TStandInSurface::StaticClass() {
-  using C = TStandInSurface;
-  static const TMetaClass meta("TSurfaceSeries", &TCustom3DSeries::StaticClass(),
-                               TPropertyListBuilder<C>().Object("ZValues", &C::ZValues).Object("SideBrush", &C::SideBrush).Build(),
-                               ComponentFactory<C>());
-  return meta;
-}
-
-class TStandInForm1 : public TForm {
-  QUIL_PERSISTENT_CLASS
-
- public:
-  using TForm::TForm;
-};
-
-const TMetaClass& TStandInForm1::StaticClass() {
-  static const TMetaClass meta("TForm1", &TForm::StaticClass(), {}, ComponentFactory<TStandInForm1>(),
-                               {&ROvede::StaticClass(), &TStandInSurface::StaticClass(), &TButton::StaticClass(),
-                                &TLegendPaletteTool::StaticClass()});
-  return meta;
-}
 
 std::span<const uint8_t> MainDescription() { return {embedded::TFORM1, embedded::TFORM1_size}; }
 
@@ -77,7 +39,7 @@ class FormDescription : public ::testing::Test {
 
 TEST_F(FormDescription, MainWindowDescriptionHoldsEveryObjectAndValue) {
   ASSERT_EQ(MainDescription().size(), 679u);
-  TStandInForm1 form;
+  TForm1 form;
   InitInheritedComponent(form, TForm::StaticClass(),
                          std::vector<TResource>{{RT_RCDATA, "tform1", MainDescription()}});
 
@@ -105,7 +67,7 @@ TEST_F(FormDescription, MainWindowDescriptionHoldsEveryObjectAndValue) {
   EXPECT_EQ(chart.ColorPaletteIndex(), 0);
   EXPECT_EQ(form.ActiveControl(), &chart);
 
-  auto& series = Find<TStandInSurface>(form, "Series1");
+  auto& series = Find<TSurfaceSeries>(form, "Series1");
   EXPECT_EQ(series.Owner(), &form);
   EXPECT_EQ(series.ParenrOvede(), &chart);
   ASSERT_EQ(chart.SeriesCount(), 1);
@@ -135,11 +97,46 @@ TEST_F(FormDescription, MainWindowDescriptionHoldsEveryObjectAndValue) {
     EXPECT_FALSE(form.Components(i)->HasState(csLoading | csReading)) << form.Components(i)->Name();
 }
 
-TEST_F(FormDescription, ChartReadFromTheDescriptionDrawsAsTheProgramsChart) {
-  TStandInForm1 read;
-  InitInheritedComponent(read, TForm::StaticClass(), std::vector<TResource>{{RT_RCDATA, "TFORM1", MainDescription()}});
-  auto built = CreateMainForm();
-  THeadlessHost readHost(Find<TControl>(read, "Chart1"));
+// The window the description's values describe, put together by code: the reference the
+// description's picture is compared with.
+std::unique_ptr<TForm> AssembleMainWindow() {
+  auto form = std::make_unique<TForm1>();
+  form->SetState(csLoading);
+  form->SetName("Form1");
+  form->SetCaption("Form1");
+  form->SetClientWidth(1345);
+  form->SetClientHeight(966);
+  form->SetColor(clBtnFace);
+  auto& series = MakeOwned<TSurfaceSeries>(*form);
+  series.SetState(csLoading);
+  series.SetName("Series1");
+  series.SetHoverElement(0);
+  series.Selected().Hover().SetVisible(false);
+  series.SideBrush().SetStyle(bsClear);
+  for (ROvedeValueList* list : {&series.XValues(), &series.YValues(), &series.ZValues()}) list->SetOrder(loNone);
+  auto& chart = MakeOwned<ROvede>(*form);
+  chart.SetState(csLoading);
+  chart.SetName("Chart1");
+  chart.SetParent(form.get());
+  chart.SetBounds(185, 120, 913, 705);
+  chart.SetTabOrder(0);
+  chart.SetDefaultCanvasName("TGDIPlusCanvas");
+  chart.Title().SetText({"ROvede"});
+  chart.SetColorPaletteIndex(0);
+  series.SetParenrOvede(&chart);
+  auto& tool = MakeOwned<TLegendPaletteTool>(*form);
+  tool.SetState(csLoading);
+  tool.SetName("ChartTool1");
+  tool.SetParenrOvede(&chart);
+  tool.SetSeries(&series);
+  for (TComponent* c : std::initializer_list<TComponent*>{form.get(), &series, &tool, &chart}) c->Loaded();
+  return form;
+}
+
+TEST_F(FormDescription, MainWindowsChartDrawsAsTheChartItsValuesDescribe) {
+  auto read = CreateMainForm();
+  auto built = AssembleMainWindow();
+  THeadlessHost readHost(Find<TControl>(*read, "Chart1"));
   THeadlessHost builtHost(Find<TControl>(*built, "Chart1"));
   const TBitmap& a = readHost.Render();
   const TBitmap& b = builtHost.Render();
@@ -211,10 +208,13 @@ TEST_F(FormDescription, ExtremeStoredValuesDrawOrFailWithAMessage) {
   const int32_t big = std::numeric_limits<int32_t>::max();
   const int32_t small = std::numeric_limits<int32_t>::min();
   const std::vector<std::pair<const char*, TSetting>> cases = {
+      {"zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.Zoom").Int32(big); }},
+      {"font zoom", [&](TStreamBuilder& b) { b.Str("View3DOptions.FontZoom").Int32(big); }},
       {"perspective", [&](TStreamBuilder& b) { b.Str("View3DOptions.Perspective").Int32(small); }},
       {"offset", [&](TStreamBuilder& b) { b.Str("View3DOptions.HorizOffset").Int32(big); }},
       {"elevation", [&](TStreamBuilder& b) { b.Str("View3DOptions.Elevation").Int32(small); }},
       {"depth", [&](TStreamBuilder& b) { b.Str("Chart3DPercent").Int32(big); }},
+      {"margins", [&](TStreamBuilder& b) { b.Str("MarginLeft").Int32(big).Str("MarginTop").Int32(small); }},
       {"axis range",
        [](TStreamBuilder& b) {
          b.Str("LeftAxis.Automatic").Tag(vaFalse).Str("LeftAxis.Minimum").Double(-1e308);
@@ -228,6 +228,7 @@ TEST_F(FormDescription, ExtremeStoredValuesDrawOrFailWithAMessage) {
       {"tiny increment", [](TStreamBuilder& b) { b.Str("LeftAxis.Increment").Double(1e-300); }},
       {"logarithmic base 1",
        [](TStreamBuilder& b) { b.Str("LeftAxis.LogarithmicBase").Double(1).Str("LeftAxis.Logarithmic").Tag(vaTrue); }},
+      {"label sizes", [&](TStreamBuilder& b) { b.Str("LeftAxis.LabelsSize").Int32(big).Str("LeftAxis.TickLength").Int32(big); }},
       {"font height", [&](TStreamBuilder& b) { b.Str("Title.Font.Height").Int32(small); }},
   };
   for (const auto& [what, setting] : cases) {
