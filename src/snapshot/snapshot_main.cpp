@@ -1,5 +1,6 @@
-// chart_snapshot [--form FILE] [--save-form FILE] OUT.png [WIDTH HEIGHT]: renders a window's
-// chart without a display and writes it as a PNG, through the same paint path the window uses.
+// chart_snapshot [--form FILE] [--save-form FILE] OUT.png|OUT.svg|OUT.pdf [WIDTH HEIGHT]: renders a
+// window's chart without a display and writes it as a PNG, through the same paint path the window
+// uses, or as an SVG or PDF drawn straight onto the vector surface.
 // The window is the main window, or the one a stored description file describes.
 #include <charconv>
 #include <cstdio>
@@ -10,8 +11,9 @@
 #include "app/form_file.h"
 #include "core/exceptions.h"
 #include "app/library_startup.h"
+#include "canvas/picture_file.h"
 #include "panel/headless_host.h"
-#include "snapshot/png_file.h"
+#include "panel/quil_panel.h"
 #include "snapshot/snapshot_form.h"
 
 namespace {
@@ -25,9 +27,20 @@ bool ParseSide(std::string_view text, int& value) {
 
 bool ValidSide(int value) { return value >= 1 && value <= kMaxSide; }
 
+// The format follows the file's extension; a PNG is the very picture the window showed.
+void WritePicture(quil::TControl& chart, const quil::TBitmap& picture, const std::string& path) {
+  if (quil::PictureFormatOf(path) == quil::pfPNG) {
+    quil::WritePngFile(picture, path);
+    return;
+  }
+  auto* panel = dynamic_cast<quil::TCustomQuilPanel*>(&chart);
+  if (!panel) throw quil::EQuilError("The window's chart cannot be drawn as a vector picture");
+  panel->SaveToFile(path, picture.Width(), picture.Height());
+}
+
 int Usage() {
   std::fprintf(stderr,
-               "usage: chart_snapshot [--form FILE] [--save-form FILE] OUT.png [WIDTH HEIGHT]\n"
+               "usage: chart_snapshot [--form FILE] [--save-form FILE] OUT.png|OUT.svg|OUT.pdf [WIDTH HEIGHT]\n"
                "       (sizes 1 to %d; default: the chart's own size, 913x705 for the main window)\n",
                kMaxSide);
   return 2;
@@ -44,7 +57,8 @@ int main(int argc, char** argv) {
   if (argc == 4 && !(ParseSide(argv[2], width) && ParseSide(argv[3], height))) return Usage();
   try {
     // Before the render: a large picture is not drawn for a file that cannot be written.
-    quil::CheckPngFileWritable(argv[1]);
+    quil::CheckPictureFileWritable(argv[1]);
+    quil::PictureFormatOf(argv[1]);
     const quil::TLibraryStartup library;
     auto form = quil::SnapshotForm(formOptions);
     quil::TControl* chart = quil::FirstChart(*form);
@@ -58,7 +72,7 @@ int main(int argc, char** argv) {
     quil::THeadlessHost host(*chart);
     const quil::TBitmap& picture = host.Render(width, height);
     quil::SaveSnapshotForm(formOptions, *form);
-    quil::WritePngFile(picture, argv[1]);
+    WritePicture(*chart, picture, argv[1]);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "chart_snapshot: %s\n", e.what());
     return 1;
