@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the library from a build into a staging folder and builds the examples against it as
-# another project would (find_package, and once more through pkg-config), then runs the headless
-# examples and checks what they wrote.
+# another project would (find_package, and once more through pkg-config), then runs the examples
+# (the window one under Xvfb) and checks what they wrote. With PICTURES_DIR set, the pictures the
+# user guide shows are copied there.
 #   scripts/examples.sh [BUILD_DIR]          (default: build; it must be built already)
 set -euo pipefail
 
@@ -38,7 +39,32 @@ check "$out/surface_pc.png" PNG
 "$build_dir/src/snapshot/chart_snapshot" --save-form "$out/main.form" "$out/main.png"
 "$stage/build/chart_from_file" "$out/main.form" "$out/main.pdf" 600 450
 check "$out/main.pdf" '%PDF'
+
+# The window example under a private X server: it presses its own button and saves the chart.
+NO_AT_BRIDGE=1 GTK_A11Y=none xvfb-run -a -s "-screen 0 1280x1024x24" \
+  "$stage/build/chart_window" --check "$out/window_chart.png"
+check "$out/window_chart.png" PNG
 if "$stage/build/chart_from_file" "$out/missing.form" "$out/x.png" 2>/dev/null; then
   echo "FAIL chart_from_file accepted a missing file"; status=1
+fi
+if [[ -n "${PICTURES_DIR:-}" ]]; then
+  mkdir -p "$PICTURES_DIR"
+  cp "$out/surface.png" "$PICTURES_DIR/"
+  cp "$out/main.png" "$PICTURES_DIR/chart_from_file.png"
+  # The window example as the user sees it.
+  QUIL_WINDOW_APP="$stage/build/chart_window" QUIL_SHOT="$PICTURES_DIR/chart_window.png" \
+    NO_AT_BRIDGE=1 GTK_A11Y=none xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    "$QUIL_WINDOW_APP" & pid=$!
+    trap "kill $pid 2>/dev/null || true" EXIT
+    for _ in $(seq 100); do
+      wid=$(xdotool search --name "^Chart in a window\$" 2>/dev/null | head -1 || true)
+      [[ -n "$wid" ]] && break
+      sleep 0.1
+    done
+    [[ -n "${wid:-}" ]] || { echo "examples: no window" >&2; exit 1; }
+    sleep 1
+    import-im6.q16 -window "$wid" "$QUIL_SHOT.tmp.png"
+    convert-im6.q16 "$QUIL_SHOT.tmp.png" -strip -define png:compression-level=9 "$QUIL_SHOT"
+    rm -f "$QUIL_SHOT.tmp.png"'
 fi
 exit $status
