@@ -47,6 +47,17 @@ check "$out/window_chart.png" PNG
 if "$stage/build/chart_from_file" "$out/missing.form" "$out/x.png" 2>/dev/null; then
   echo "FAIL chart_from_file accepted a missing file"; status=1
 fi
+# Every code block of the user guide must still be in an example, word for word.
+python3 - "$root/docs/guide.md" "$root"/examples/* <<'PY' || status=1
+import re, sys
+guide = open(sys.argv[1]).read()
+sources = [open(path).read() for path in sys.argv[2:]]
+stale = [b for b in re.findall(r"```(?:cpp|cmake)\n(.*?)```", guide, re.S) if not any(b in s for s in sources)]
+for block in stale:
+    print("FAIL docs/guide.md: a code block is no longer in examples/:\n" + block)
+sys.exit(1 if stale else 0)
+PY
+
 if [[ -n "${PICTURES_DIR:-}" ]]; then
   mkdir -p "$PICTURES_DIR"
   cp "$out/surface.png" "$PICTURES_DIR/"
