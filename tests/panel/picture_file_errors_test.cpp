@@ -54,7 +54,9 @@ class PictureFileErrorsTest : public ::testing::Test {
     return "";
   }
 
-  fs::path dir_ = fs::path(QUIL_TEST_OUTPUT_DIR) / "export_errors";
+  // One folder per test: CTest runs the tests of this fixture side by side.
+  fs::path dir_ = fs::path(QUIL_TEST_OUTPUT_DIR) / "export_errors" /
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
   ROvede chart_;
 };
 
