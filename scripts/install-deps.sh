@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils libxtst-dev
   imagemagick time
+  librsvg2-dev libpoppler-glib-dev
   clang libclang-rt-14-dev python3
 )
 

@@ -60,20 +60,31 @@ cairo_region_t* RoundRectRegion(int width, int height, int round) {
 
 }  // namespace
 
-TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : form_(form), cursors_(cursors) {
-  window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
-  gtk_window_set_title(GTK_WINDOW(window_), form.Caption().c_str());
-  gtk_window_set_default_size(GTK_WINDOW(window_), form.ClientWidth(), form.ClientHeight());
+TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors, TPlacement placement)
+    : form_(form), cursors_(cursors) {
+  if (placement == fpTopLevel) {
+    window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_title(GTK_WINDOW(window_), form.Caption().c_str());
+    gtk_window_set_default_size(GTK_WINDOW(window_), form.ClientWidth(), form.ClientHeight());
+  }
 
   css_ = gtk_css_provider_new();
   gtk_css_provider_load_from_data(css_, kCss, -1, nullptr);
-  gtk_style_context_add_provider_for_screen(gtk_widget_get_screen(window_), GTK_STYLE_PROVIDER(css_),
-                                            GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+  // An embedded form styles its own buttons only, not those of the program around it.
+  if (window_)
+    gtk_style_context_add_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css_),
+                                              GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 
   // A layout places its children at fixed positions like GtkFixed, but asks for no size of
   // its own: the window can be made smaller than the children, which are then clipped.
   layout_ = gtk_layout_new(nullptr, nullptr);
-  gtk_container_add(GTK_CONTAINER(window_), layout_);
+  if (window_) {
+    gtk_container_add(GTK_CONTAINER(window_), layout_);
+  } else {
+    // Kept alive until this host goes, whatever container the program puts it in or takes it from.
+    embeddedLayout_ = GTK_WIDGET(g_object_ref_sink(layout_));
+    gtk_widget_set_size_request(layout_, form.ClientWidth(), form.ClientHeight());
+  }
   Signals::ConnectWindow(*this);
 
   form_.SetHost(this);
@@ -81,9 +92,11 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors) : for
 }
 
 TGtkFormWindow::~TGtkFormWindow() {
-  if (window_) gtk_widget_destroy(window_);
+  if (GtkWidget* widget = Widget()) gtk_widget_destroy(widget);
+  if (embeddedLayout_) g_object_unref(embeddedLayout_);
   if (!formGone_ && form_.Host() == this) form_.SetHost(nullptr);
-  gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css_));
+  if (!embeddedLayout_)
+    gtk_style_context_remove_provider_for_screen(gdk_screen_get_default(), GTK_STYLE_PROVIDER(css_));
   g_object_unref(css_);
 }
 
@@ -96,6 +109,12 @@ void TGtkFormWindow::AddChild(TControl& control) {
   GtkWidget* widget;
   if (child->isButton) {
     widget = gtk_button_new_with_mnemonic(MnemonicLabel(control.Caption()).c_str());
+    if (embeddedLayout_) {
+      gtk_style_context_add_provider(gtk_widget_get_style_context(widget), GTK_STYLE_PROVIDER(css_),
+                                     GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+      gtk_style_context_add_provider(gtk_widget_get_style_context(gtk_bin_get_child(GTK_BIN(widget))),
+                                     GTK_STYLE_PROVIDER(css_), GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
+    }
     Signals::ConnectButton(widget, *child);
   } else {
     widget = gtk_drawing_area_new();
@@ -127,16 +146,16 @@ void TGtkFormWindow::Guarded(const std::function<void()>& handler) {
 }
 
 void TGtkFormWindow::Show() {
-  if (!window_) return;
+  if (!layout_) return;
   gtk_widget_show(layout_);
-  gtk_widget_show(window_);
+  if (window_) gtk_widget_show(window_);
   TWinControl* first = form_.ActiveControl();
   if (!first || !first->CanFocus()) first = form_.FindNextControl(nullptr, true);
   if (first) first->SetFocus();
 }
 
 void TGtkFormWindow::Run() {
-  if (window_) {
+  if (layout_) {
     running_ = true;
     gtk_main();
     running_ = false;
@@ -156,6 +175,12 @@ void TGtkFormWindow::Close() {
 unsigned long TGtkFormWindow::NativeWindow() const {
   GdkWindow* gdkWindow = window_ ? gtk_widget_get_window(window_) : nullptr;
   return gdkWindow && GDK_IS_X11_WINDOW(gdkWindow) ? gdk_x11_window_get_xid(gdkWindow) : 0;
+}
+
+GtkWidget* TGtkFormWindow::TopLevel() const {
+  if (window_ || !layout_) return window_;
+  GtkWidget* top = gtk_widget_get_toplevel(layout_);
+  return gtk_widget_is_toplevel(top) ? top : nullptr;
 }
 
 void TGtkFormWindow::WindowDestroyed() {
@@ -231,7 +256,8 @@ bool TGtkFormWindow::IsFocused(const TControl& control) const {
 }
 
 TPoint TGtkFormWindow::CursorPos(const TControl& control) const {
-  GdkWindow* top = window_ ? gtk_widget_get_window(window_) : nullptr;
+  GtkWidget* topLevel = TopLevel();
+  GdkWindow* top = topLevel ? gtk_widget_get_window(topLevel) : nullptr;
   if (!top) return {};
   GdkDevice* pointer = gdk_seat_get_pointer(gdk_display_get_default_seat(gdk_window_get_display(top)));
   int x = 0;
@@ -241,13 +267,14 @@ TPoint TGtkFormWindow::CursorPos(const TControl& control) const {
   if (!child) return {x, y};
   int cx = x;
   int cy = y;
-  gtk_widget_translate_coordinates(window_, child->widget, x, y, &cx, &cy);
+  gtk_widget_translate_coordinates(topLevel, child->widget, x, y, &cx, &cy);
   return {cx, cy};
 }
 
 void TGtkFormWindow::BoundsChanged(TControl& control) {
   if (&control == &form_) {
     if (window_) gtk_window_resize(GTK_WINDOW(window_), std::max(1, control.Width()), std::max(1, control.Height()));
+    else if (layout_) gtk_widget_set_size_request(layout_, std::max(1, control.Width()), std::max(1, control.Height()));
     return;
   }
   TControlWidget* child = Find(control);
@@ -274,7 +301,7 @@ void TGtkFormWindow::SetRoundRegion(TControl& control, int round) {
 void TGtkFormWindow::ControlRemoved(TControl& control) {
   if (&control == &form_) {
     formGone_ = true;
-    if (window_) gtk_widget_destroy(window_);
+    if (GtkWidget* widget = Widget()) gtk_widget_destroy(widget);
     return;
   }
   auto it = children_.find(&control);

@@ -21,9 +21,16 @@ class TScreenCursors;
 // that resizing the window moves nothing. A push button becomes the toolkit's button; every
 // other control becomes a drawing area that paints through the control and feeds it mouse and
 // key input. The window is the host of the form and its controls.
+//
+// An embedded form has no window of its own: its layout is a widget another program places in
+// its own window (Widget()), asking for the form's size; the mouse reaches the controls as in a
+// form window, the keys stay with that program, and Run runs the loop until the program ends it
+// or a control raises an error.
 class TGtkFormWindow : public IControlHost {
  public:
-  TGtkFormWindow(TForm& form, const TScreenCursors& cursors);
+  enum TPlacement { fpTopLevel, fpEmbedded };
+
+  TGtkFormWindow(TForm& form, const TScreenCursors& cursors, TPlacement placement = fpTopLevel);
   ~TGtkFormWindow() override;
   TGtkFormWindow(const TGtkFormWindow&) = delete;
   TGtkFormWindow& operator=(const TGtkFormWindow&) = delete;
@@ -39,7 +46,9 @@ class TGtkFormWindow : public IControlHost {
   void Close();
   // Ends Run as soon as a control has painted once (for measuring start-up to first paint).
   void SetQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
-  bool Closed() const { return window_ == nullptr; }
+  bool Closed() const { return layout_ == nullptr; }
+  // The top-level window, or the layout of an embedded form; null once it is gone.
+  _GtkWidget* Widget() const { return window_ ? window_ : layout_; }
   // The X window of the top-level window, 0 when there is none.
   unsigned long NativeWindow() const;
 
@@ -65,12 +74,15 @@ class TGtkFormWindow : public IControlHost {
   // Runs a control's handler; an error is kept for Run and ends the message loop.
   void Guarded(const std::function<void()>& handler);
   void WindowDestroyed();
+  // The top-level window the form's widgets are in (the program's, for an embedded form).
+  _GtkWidget* TopLevel() const;
 
   TForm& form_;
   const TScreenCursors& cursors_;
   _GtkWidget* window_ = nullptr;
   _GtkWidget* layout_ = nullptr;
   _GtkCssProvider* css_ = nullptr;
+  _GtkWidget* embeddedLayout_ = nullptr;  // the reference an embedded form keeps on its layout
   std::map<const TControl*, std::unique_ptr<TControlWidget>> children_;
   std::exception_ptr error_;
   bool running_ = false;

@@ -30,6 +30,10 @@ void FlushHeldMotion(GtkWidget* widget) {
 
 void TGtkFormWindow::Signals::ConnectWindow(TGtkFormWindow& window) {
   g_signal_connect(window.layout_, "draw", G_CALLBACK(OnFormDraw), &window);
+  if (!window.window_) {
+    g_signal_connect(window.layout_, "destroy", G_CALLBACK(OnWindowDestroy), &window);
+    return;
+  }
   g_signal_connect(window.window_, "key-press-event", G_CALLBACK(OnWindowKeyPress), &window);
   g_signal_connect(window.window_, "key-release-event", G_CALLBACK(OnWindowKeyRelease), &window);
   g_signal_connect(window.window_, "delete-event", G_CALLBACK(OnWindowDelete), &window);

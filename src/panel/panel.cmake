@@ -10,6 +10,7 @@ target_sources(chart_core PRIVATE
   quil_panel_background.cpp
   quil_panel_input.cpp
   quil_panel_paint.cpp
+  quil_panel_export.cpp
   text_lines.cpp
   zoom_panning.cpp
   zoom_rectangle.cpp

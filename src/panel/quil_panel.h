@@ -153,7 +153,14 @@ class TCustomQuilPanel : public TCustomPanelNoCaption {
   void Draw(TDeviceContext& target, const TRect& targetRect);
   // Renders the picture at the panel's size into a new bitmap (headless export).
   TBitmap QuilCreateBitmap();
+  // The same at the size given (width and height at least 1).
+  TBitmap CreatePicture(int width, int height);
   void SaveToBitmapFile(const std::string& fileName);
+  // Writes the picture as a PNG, SVG or PDF file, chosen by the file's extension, at the panel's
+  // size or at the size given. SVG and PDF are drawn straight onto their surfaces, so lines stay
+  // lines and text stays text; the file is replaced only once it is complete.
+  void SaveToFile(const std::string& path);
+  void SaveToFile(const std::string& path, int width, int height);
   void CanvasChanged(TPersistent& sender);
   bool CanClip() const;
   TRect GetRectangle() const;
@@ -211,6 +218,8 @@ class TCustomQuilPanel : public TCustomPanelNoCaption {
 
  private:
   void InnerDraw(TDeviceContext& target, const TRect& targetRect);
+  // Draws onto a context of another surface without the off-screen buffer.
+  void DrawUnbuffered(TDeviceContext& target, int width, int height);
   void ApplyMargins();
   void ApplyRoundRegion();
   void DrawPanelEffects(TRect& rect);

@@ -97,8 +97,10 @@ void TCustomQuilPanel::ReCalcWidthHeight() {
   chartYCenter_ = (ChartRect.Top + ChartRect.Bottom) / 2;
 }
 
-TBitmap TCustomQuilPanel::QuilCreateBitmap() {
-  TBitmap bitmap(std::max(1, Width()), std::max(1, Height()));
+TBitmap TCustomQuilPanel::QuilCreateBitmap() { return CreatePicture(std::max(1, Width()), std::max(1, Height())); }
+
+TBitmap TCustomQuilPanel::CreatePicture(int width, int height) {
+  TBitmap bitmap(width, height);
   cairo_t* cr = cairo_create(bitmap.Surface());
   TCairoDeviceContext dc(cr);
   try {

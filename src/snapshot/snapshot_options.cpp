@@ -142,11 +142,12 @@ TSnapshotOptions ParseSnapshotOptions(int argc, const char* const* argv) {
   return options;
 }
 
-std::string SnapshotUsageLine() { return "usage: chart_snapshot [OPTION...] OUT.png [WIDTH HEIGHT]"; }
+std::string SnapshotUsageLine() { return "usage: chart_snapshot [OPTION...] OUT.png|OUT.svg|OUT.pdf [WIDTH HEIGHT]"; }
 
 std::string SnapshotHelp() {
   return SnapshotUsageLine() + R"(
-Draws the program's chart without a display and writes it to OUT.png.
+Draws the program's chart without a display and writes it to OUT: a PNG, or an
+SVG or PDF drawn as vectors, as the name's extension says.
 
   -d, --data FILE          show the surface in FILE as Series1: lines of x,y,z
                            (y is the height) or a matrix of heights (one grid row
@@ -157,7 +158,7 @@ Draws the program's chart without a display and writes it to OUT.png.
                            values a line are points, any other count a matrix)
   -s, --size WxH           picture size, 1 to 16384 each (default: the chart's
                            own size, 913x705 for the main window); WIDTH HEIGHT
-                           after OUT.png, or --width and --height, say the same
+                           after OUT, or --width and --height, say the same
   -p, --palette STYLE      surface colours: range (the default), pale, strong,
                            gray, inverted-gray or rainbow
       --rotation DEGREES   turn the view (0 to 360; a perspective view)
@@ -166,7 +167,7 @@ Draws the program's chart without a display and writes it to OUT.png.
   -w, --wire-frame         draw only the cells' outlines
       --smooth-palette     colour each cell by the mean of its four corners
   -t, --title TEXT         the chart's title
-  -o, --output FILE        the output file (instead of OUT.png)
+  -o, --output FILE        the output file (instead of OUT)
       --form FILE          draw the chart of a stored window description
       --save-form FILE     store the window that was drawn as a description
   -h, --help               show this help and exit

@@ -73,6 +73,36 @@ TEST_F(SnapshotCommandTest, AFailedWriteKeepsTheOldPicture) {
   EXPECT_TRUE(Others(out).empty()) << "a temporary file was left behind";
 }
 
+// The extension chooses the format; the vector files have the asked size in pixels.
+TEST_F(SnapshotCommandTest, WritesSvgAndPdfByTheExtension) {
+  const struct {
+    const char* name;
+    const char* start;
+    const char* size;
+  } cases[] = {
+      {"chart.svg", "<?xml", "width=\"320px\" height=\"200px\""},
+      {"chart.PDF", "%PDF-", "/MediaBox [ 0 0 320 200 ]"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const fs::path out = dir_ / c.name;
+    const TRun run = Run({out.string(), "320", "200"});
+    ASSERT_EQ(run.Status, 0) << run.Errors;
+    std::ifstream in(out, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_EQ(text.rfind(c.start, 0), 0u);
+    EXPECT_NE(text.find(c.size), std::string::npos);
+    EXPECT_TRUE(Others(out).empty()) << "a temporary file was left behind";
+    fs::remove(out);
+  }
+  const fs::path unknown = dir_ / "chart.bmp";
+  const TRun run = Run({unknown.string(), "320", "200"});
+  EXPECT_EQ(run.Status, 1);
+  EXPECT_EQ(run.Errors, "chart_snapshot: Cannot write " + unknown.string() +
+                            ": unknown picture format (the name must end in .png, .svg or .pdf)\n");
+  EXPECT_TRUE(fs::is_empty(dir_));
+}
+
 TEST_F(SnapshotCommandTest, BadArgumentsShowTheUsage) {
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {}, {"a.png", "10"}, {"a.png", "0", "10"}, {"a.png", "16385", "10"}, {"a.png", "10", "x"}}) {
