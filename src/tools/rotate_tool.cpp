@@ -65,6 +65,7 @@ void TRotateTool::ChartMouseEvent(ROvedeMouseEvent event, TMouseButton button, T
       if (StartsDrag(button, shift)) {
         chart->SetCancelMouse(true);
         dragging_ = true;
+        turned_ = false;
         start_ = {x, y};
         startRotation_ = chart->View3DOptions().RotationFloat();
         startElevation_ = chart->View3DOptions().ElevationFloat();
@@ -89,7 +90,9 @@ void TRotateTool::ChartMouseEvent(ROvedeMouseEvent event, TMouseButton button, T
 }
 
 void TRotateTool::Turn(int x, int y) {
-  if (x == start_.X && y == start_.Y) return;
+  // Back where the drag started, the view goes back to its starting angles.
+  if (!turned_ && x == start_.X && y == start_.Y) return;
+  turned_ = true;
   TView3DOptions& view = ParenrOvede()->View3DOptions();
   view.SetOrthogonal(false);
   // Dragging right brings the front of the chart along to the right; dragging down shows more

@@ -50,6 +50,8 @@ class TRotateTool : public TQuilCustomTool {
   TMouseButton button_ = TMouseButton::mbLeft;
   TShiftState keyShift_ = 0;
   bool dragging_ = false;
+  // The drag has moved the view (a press alone leaves it as it was).
+  bool turned_ = false;
   TPoint start_;
   double startRotation_ = 0;
   double startElevation_ = 0;

@@ -76,6 +76,10 @@ TEST_F(RotateToolTest, EveryMoveRedrawsTheChartTurnedFurther) {
     previous = now;
   }
   EXPECT_EQ(frames, framesBefore + 3);
+  chart.MouseMove(ssLeft, kPress.X, kPress.Y);
+  EXPECT_DOUBLE_EQ(View().RotationFloat(), 345) << "back at the start, the view is back where it was";
+  EXPECT_DOUBLE_EQ(View().ElevationFloat(), 345);
+  chart.MouseMove(ssLeft, kPress.X + 90, kPress.Y + 30);
   chart.MouseUp(TMouseButton::mbLeft, 0, kPress.X + 90, kPress.Y + 30);
   const double rotation = View().RotationFloat();
   chart.MouseMove(ssLeft, kPress.X + 200, kPress.Y);
