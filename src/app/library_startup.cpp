@@ -18,6 +18,7 @@
 #include "panel/quil_panel.h"
 #include "series/surface/surface_series.h"
 #include "tools/legend_palette_tool.h"
+#include "tools/rotate_tool.h"
 
 namespace quil {
 
@@ -35,7 +36,11 @@ const TMetaClass& SeriesNamed(const char* name) {
   if (std::string_view(name) == "TSurfaceSeries") return TSurfaceSeries::StaticClass();
   return NamedClass(name, TThemedSeries::StaticClass());
 }
-const TMetaClass& ToolNamed(const char* name) { return NamedClass(name, TQuilCustomTool::StaticClass()); }
+// The rotate tool is a class of this library; the other tools exist by name only.
+const TMetaClass& ToolNamed(const char* name) {
+  if (std::string_view(name) == "TRotateTool") return TRotateTool::StaticClass();
+  return NamedClass(name, TQuilCustomTool::StaticClass());
+}
 const TMetaClass& FunctionNamed(const char* name) { return NamedClass(name, TComponent::StaticClass()); }
 
 std::vector<const TMetaClass*> SeriesClasses(const std::vector<TNamedSeries>& list) {

@@ -42,6 +42,34 @@ Window TXSession::FindWindow(const std::string& title) const {
   return found;
 }
 
+Window TXSession::FindWindowOf(pid_t pid) const {
+  const Atom pidAtom = XInternAtom(display_, "_NET_WM_PID", True);
+  if (pidAtom == None) return 0;
+  Window root = DefaultRootWindow(display_);
+  Window parent = 0;
+  Window* children = nullptr;
+  unsigned count = 0;
+  Window found = 0;
+  if (!XQueryTree(display_, root, &root, &parent, &children, &count)) return 0;
+  for (unsigned i = 0; i < count && !found; ++i) {
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    if (XGetWindowProperty(display_, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
+                           &data) == Success &&
+        data) {
+      if (format == 32 && items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid)
+        found = children[i];
+      XFree(data);
+    }
+  }
+  if (children) XFree(children);
+  return found;
+}
+
 TPixels TXSession::Capture(Window window, int left, int top, int width, int height) const {
   TPixels pixels{left, top, width, height, {}};
   XImage* image = XGetImage(display_, window, left, top, static_cast<unsigned>(width), static_cast<unsigned>(height),

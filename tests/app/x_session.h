@@ -36,6 +36,8 @@ class TXSession {
   bool Connected() const { return display_ != nullptr; }
   // A mapped top-level window with this title, or 0.
   Window FindWindow(const std::string& title) const;
+  // A mapped top-level window of the process (by the _NET_WM_PID the toolkit sets), or 0.
+  Window FindWindowOf(pid_t pid) const;
   TPixels Capture(Window window, int left, int top, int width, int height) const;
   uint32_t Pixel(Window window, int x, int y) const;
   // Size of the window's client area.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ class TClickableSeries : public ROvedeSeries {
  public:
   int Clicked(int x, int y) override {
     for (int i = 0; i < Count(); ++i)
-      if (std::abs(CalcXPos(i) - x) <= 2 && std::abs(CalcYPos(i) - y) <= 2) return i;
+      if (std::abs(int64_t{CalcXPos(i)} - x) <= 2 && std::abs(int64_t{CalcYPos(i)} - y) <= 2) return i;
     return -1;
   }
   // The pointer of a point is hit only exactly on the point.

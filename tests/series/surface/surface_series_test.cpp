@@ -213,5 +213,39 @@ TEST_F(SurfaceClickTest, ClickedCellAnswersTheCellUnderTheMouse) {
   EXPECT_EQ(series.ClickedCell(2, 2), -1);
 }
 
+// Through the chart a press near a point of the surface is a click on that point; inside a cell
+// but away from its corners it is a press on the plotting area, which a zoom may take.
+TEST_F(SurfaceClickTest, APressThroughTheChartFindsThePointUnderTheMouse) {
+  std::vector<int> seriesClicks;
+  int backgroundClicks = 0;
+  chart.OnClickSeries = [&](TCustomChart&, ROvedeSeries& clicked, int index, TMouseButton, TShiftState, int, int) {
+    EXPECT_EQ(&clicked, &series);
+    seriesClicks.push_back(index);
+  };
+  chart.OnClickBackground = [&](TCustomChart&, TMouseButton, TShiftState, int, int) { ++backgroundClicks; };
+  for (int index : {0, 6, 11}) {
+    SCOPED_TRACE(index);
+    const TPoint p = Screen(index);
+    const ROvedeClickedPart part = chart.CalcClickedPart({p.X - 2, p.Y + 3});
+    EXPECT_EQ(part.Part, cpSeries);
+    EXPECT_EQ(part.ASeries, &series);
+    EXPECT_EQ(part.PointIndex, index);
+    chart.MouseDown(TMouseButton::mbLeft, ssLeft, p.X - 2, p.Y + 3);
+    chart.MouseUp(TMouseButton::mbLeft, 0, p.X - 2, p.Y + 3);
+  }
+  EXPECT_EQ(seriesClicks, (std::vector<int>{0, 6, 11}));
+  EXPECT_EQ(backgroundClicks, 0);
+
+  TPoint middle{};
+  for (int corner : {0, 1, 4, 5}) middle = {middle.X + Screen(corner).X, middle.Y + Screen(corner).Y};
+  middle = {middle.X / 4, middle.Y / 4};
+  ASSERT_EQ(series.Clicked(middle.X, middle.Y), -1) << "the cell is wide enough to press away from its corners";
+  EXPECT_EQ(chart.CalcClickedPart(middle).Part, cpChartRect);
+  chart.MouseDown(TMouseButton::mbLeft, ssLeft, middle.X, middle.Y);
+  chart.MouseUp(TMouseButton::mbLeft, 0, middle.X, middle.Y);
+  EXPECT_EQ(seriesClicks.size(), 3u);
+  EXPECT_EQ(backgroundClicks, 1);
+}
+
 }  // namespace
 }  // namespace quil::testing
