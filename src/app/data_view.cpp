@@ -1,12 +1,15 @@
 #include "app/data_view.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "app/form_file.h"
 #include "core/exceptions.h"
 #include "engine/axis_panel.h"
+#include "engine/chart_tools.h"
 #include "series/surface/custom3d_series.h"
+#include "tools/rotate_tool.h"
 
 namespace quil {
 
@@ -24,6 +27,8 @@ namespace {
 // their outlines would hide the colours (and take most of the drawing time).
 constexpr int kMaxOutlinedCells = 120;
 
+constexpr const char* kRotateToolName = "RotateTool1";
+
 int GridSide(const std::vector<double>& values) {
   std::vector<double> distinct(values);
   std::sort(distinct.begin(), distinct.end());
@@ -35,6 +40,23 @@ bool DenseGrid(const TSurfaceData& data) {
   return GridSide(data.X) > kMaxOutlinedCells || GridSide(data.Z) > kMaxOutlinedCells;
 }
 
+bool HasRotateTool(const TCustomAxisPanel& chart) {
+  for (int i = 0; i < chart.Tools().Count(); ++i)
+    if (dynamic_cast<const TRotateTool*>(&chart.Tools()[i])) return true;
+  return false;
+}
+
+// Dragging with the middle button turns the view; the left (zoom) and right (pan) buttons and
+// the wheel keep what they do. A window stored from a data view has its tool already.
+void AddRotateTool(TForm& form, TCustomAxisPanel& chart) {
+  if (HasRotateTool(chart) || form.FindComponent(kRotateToolName)) return;
+  auto tool = std::make_unique<TRotateTool>();
+  tool->SetName(kRotateToolName);
+  tool->SetButton(TMouseButton::mbMiddle);
+  auto& added = static_cast<TRotateTool&>(form.InsertComponent(std::move(tool)));
+  added.SetParenrOvede(&chart);
+}
+
 }  // namespace
 
 void SetUpDataView(TForm& form, const TSurfaceData& data) {
@@ -42,6 +64,7 @@ void SetUpDataView(TForm& form, const TSurfaceData& data) {
   if (!series) throw EQuilError("The window's chart has no 3D series to show the data");
   LoadSurfaceData(*series, data);
   if (DenseGrid(data)) series->Pen().SetVisible(false);
+  if (TCustomAxisPanel* chart = series->ParenrOvede()) AddRotateTool(form, *chart);
 }
 
 }  // namespace quil

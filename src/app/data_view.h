@@ -11,7 +11,8 @@ class TCustom3DSeries;
 TCustom3DSeries* DataSeries(TForm& form);
 
 // Sets the window up for looking at a person's own surface: the data series takes the data,
-// without cell outlines when the grid is so dense that they would hide the colours.
+// without cell outlines when the grid is so dense that they would hide the colours, and a
+// rotate tool on the middle button turns the view.
 // Both programs show data through here, so the picture on screen and the snapshot agree.
 // Raises EQuilError when the window has no chart with a 3D series.
 void SetUpDataView(TForm& form, const TSurfaceData& data);

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "app/data_view.h"
 #include "app/library_startup.h"
 #include "app/main_form.h"
 #include "chart/rovede.h"
@@ -13,6 +14,7 @@
 #include "tools/legend_palette_tool.h"
 #include "tools/palette_chart.h"
 #include "tools/palette_series.h"
+#include "tools/rotate_tool.h"
 
 namespace quil {
 namespace {
@@ -103,6 +105,36 @@ TEST_F(MainFormTest, ChartToolOneShowsTheEmptyPaletteLegend) {
   EXPECT_GT(DarkPixels(image, {10, middle - 8, inner.Left - 2, middle + 8}), 3) << "the left axis label";
   EXPECT_GT(DarkPixels(image, {inner.Right + 2, middle - 8, 110, middle + 8}), 3) << "the right axis label";
   EXPECT_EQ(DarkPixels(image, {inner.Left + 2, inner.Top + 2, inner.Right - 2, inner.Bottom - 2}), 0) << "no bands";
+}
+
+// A data view turns with the middle button and leaves the left (zoom) and right (pan) drags
+// alone; setting the view up again adds no second tool.
+TEST_F(MainFormTest, ADataViewTurnsWithTheMiddleButton) {
+  ASSERT_NE(chart_, nullptr);
+  TSurfaceData data;
+  data.Form = TDataForm::Matrix;
+  data.Columns = 3;
+  data.Rows = 2;
+  data.Y = {1, 2, 3, 4, 5, 6};
+  SetUpDataView(*form_, data);
+  SetUpDataView(*form_, data);
+  std::vector<TRotateTool*> rotators;
+  for (int i = 0; i < chart_->Tools().Count(); ++i)
+    if (auto* tool = dynamic_cast<TRotateTool*>(&chart_->Tools()[i])) rotators.push_back(tool);
+  ASSERT_EQ(rotators.size(), 1u);
+  EXPECT_EQ(rotators[0]->Button(), TMouseButton::mbMiddle);
+  EXPECT_EQ(rotators[0]->KeyShift(), 0);
+  EXPECT_EQ(series_->Count(), 6);
+
+  THeadlessHost host(*chart_);
+  host.Render();
+  const int rotation = chart_->View3DOptions().Rotation();
+  const int elevation = chart_->View3DOptions().Elevation();
+  chart_->MouseDown(TMouseButton::mbMiddle, ssMiddle, 400, 300);
+  chart_->MouseMove(ssMiddle, 440, 280);
+  chart_->MouseUp(TMouseButton::mbMiddle, 0, 440, 280);
+  EXPECT_FALSE(chart_->View3DOptions().Rotation() == rotation && chart_->View3DOptions().Elevation() == elevation);
+  EXPECT_FALSE(chart_->Zoomed());
 }
 
 }  // namespace
