@@ -102,6 +102,8 @@ class DataWindowTest : public ::testing::Test {
     return run;
   }
 
+  void OpenOnAHill(Window& window);
+
   std::string Read(const std::string& name) const {
     std::ifstream in(dir_ / name);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -113,15 +115,15 @@ class DataWindowTest : public ::testing::Test {
   fs::path dir_;
 };
 
-TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
-  // A hill on a 9 x 7 grid, as a matrix of heights.
+// Opens the program on a hill on a 9 x 7 grid, given as a matrix of heights, and waits for the
+// chart's first paint.
+void DataWindowTest::OpenOnAHill(Window& window) {
   std::string matrix;
   for (int z = 0; z < 7; ++z) {
     for (int x = 0; x < 9; ++x) matrix += std::to_string(10 - (x - 4) * (x - 4) - (z - 3) * (z - 3)) + " ";
     matrix += "\n";
   }
   Start({WriteData("hill.txt", matrix)});
-  Window window = 0;
   ASSERT_TRUE(WaitUntil([&] { return (window = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
   ASSERT_TRUE(WaitUntil(
       [&] {
@@ -130,6 +132,11 @@ TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
       },
       10s))
       << "the chart was never painted";
+}
+
+TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
+  Window window = 0;
+  ASSERT_NO_FATAL_FAILURE(OpenOnAHill(window));
   const TPixels chart = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
 
   // The box of walls: the left wall's yellow gives its left side and bottom (the palette legend
@@ -170,6 +177,32 @@ TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
   for (int y = boxTop; y <= boxBottom; ++y)
     for (int x = boxRight + 2; x < boxRight + 15; ++x) beyond += IsSurface(chart.At(x, y));
   EXPECT_EQ(beyond, 0);
+}
+
+// A middle-button drag turns the view of a data file's surface; the drag's end leaves it turned.
+TEST_F(DataWindowTest, AMiddleDragTurnsTheView) {
+  Window window = 0;
+  ASSERT_NO_FATAL_FAILURE(OpenOnAHill(window));
+  const TPixels before = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
+  x_.MoveMouse(window, 640, 470);
+  x_.PressButton(2, true);
+  x_.MoveMouse(window, 670, 460);
+  x_.MoveMouse(window, 700, 450);
+  x_.PressButton(2, false);
+  x_.Sync();
+  TPixels after;
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        after = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
+        return !(after == before);
+      },
+      10s))
+      << "the picture did not change";
+  // The surface is still drawn, turned: its colours are on screen.
+  int surface = 0;
+  for (int y = kChartTop; y < kChartTop + kChartHeight; y += 2)
+    for (int x = kChartLeft; x < kChartLeft + kChartWidth; x += 2) surface += IsSurface(after.At(x, y));
+  EXPECT_GT(surface, 2000);
 }
 
 TEST_F(DataWindowTest, HelpVersionAndUsageNeedNoDisplay) {
