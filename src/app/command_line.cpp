@@ -6,14 +6,16 @@ namespace quil {
 
 namespace {
 
-const TOptionSpec* FindLong(std::span<const TOptionSpec> specs, std::string_view name) {
-  const auto it = std::find_if(specs.begin(), specs.end(), [&](const TOptionSpec& s) { return s.Long == name; });
-  return it == specs.end() ? nullptr : &*it;
+const TOptionDefinition* FindLong(std::span<const TOptionDefinition> definitions, std::string_view name) {
+  const auto it =
+      std::find_if(definitions.begin(), definitions.end(), [&](const TOptionDefinition& d) { return d.Long == name; });
+  return it == definitions.end() ? nullptr : &*it;
 }
 
-const TOptionSpec* FindShort(std::span<const TOptionSpec> specs, char name) {
-  const auto it = std::find_if(specs.begin(), specs.end(), [&](const TOptionSpec& s) { return s.Short == name; });
-  return it == specs.end() ? nullptr : &*it;
+const TOptionDefinition* FindShort(std::span<const TOptionDefinition> definitions, char name) {
+  const auto it =
+      std::find_if(definitions.begin(), definitions.end(), [&](const TOptionDefinition& d) { return d.Short == name; });
+  return it == definitions.end() ? nullptr : &*it;
 }
 
 }  // namespace
@@ -22,7 +24,7 @@ bool TCommandLine::Has(std::string_view name) const {
   return std::any_of(Options.begin(), Options.end(), [&](const TParsedOption& o) { return o.Long == name; });
 }
 
-TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const TOptionSpec> specs) {
+TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const TOptionDefinition> definitions) {
   TCommandLine line;
   bool optionsEnded = false;
   for (int i = 1; i < argc; ++i) {
@@ -35,7 +37,7 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const
       optionsEnded = true;
       continue;
     }
-    const TOptionSpec* spec = nullptr;
+    const TOptionDefinition* definition = nullptr;
     std::string_view inlineValue;
     bool hasInlineValue = false;
     if (arg.starts_with("--")) {
@@ -46,22 +48,22 @@ TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const
         hasInlineValue = true;
         name = name.substr(0, equals);
       }
-      spec = FindLong(specs, name);
+      definition = FindLong(definitions, name);
     } else if (arg.size() == 2) {
-      spec = FindShort(specs, arg[1]);
+      definition = FindShort(definitions, arg[1]);
     }
-    if (!spec) throw EUsageError("unknown option " + std::string(arg));
-    TParsedOption option{spec->Long, {}};
-    if (spec->TakesValue) {
+    if (!definition) throw EUsageError("unknown option " + std::string(arg));
+    TParsedOption option{definition->Long, {}};
+    if (definition->TakesValue) {
       if (hasInlineValue) {
         option.Value = inlineValue;
       } else if (i + 1 < argc) {
         option.Value = argv[++i];
       } else {
-        throw EUsageError("option --" + std::string(spec->Long) + " needs a value");
+        throw EUsageError("option --" + std::string(definition->Long) + " needs a value");
       }
     } else if (hasInlineValue) {
-      throw EUsageError("option --" + std::string(spec->Long) + " takes no value");
+      throw EUsageError("option --" + std::string(definition->Long) + " takes no value");
     }
     line.Options.push_back(std::move(option));
   }

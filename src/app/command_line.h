@@ -19,7 +19,7 @@ class EUsageError : public std::runtime_error {
 
 // One option a program accepts: "--Long" and, when Short is not 0, "-Short"; an option that
 // TakesValue takes the next argument (or the text after "=") as its value.
-struct TOptionSpec {
+struct TOptionDefinition {
   std::string_view Long;
   char Short = 0;
   bool TakesValue = false;
@@ -41,6 +41,6 @@ struct TCommandLine {
 // Reads argv[1..argc-1] the conventional way: options may come anywhere, "--" ends them, a lone
 // "-" is an operand. Raises EUsageError for an unknown option, an option without its value and
 // a value given to an option that takes none.
-TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const TOptionSpec> specs);
+TCommandLine ParseCommandLine(int argc, const char* const* argv, std::span<const TOptionDefinition> definitions);
 
 }  // namespace quil

@@ -8,7 +8,7 @@ namespace quil {
 
 namespace {
 
-constexpr std::array<TOptionSpec, 6> kSpecs{{
+constexpr std::array<TOptionDefinition, 6> kOptionDefinitions{{
     {"help", 'h', false},
     {"version", 'V', false},
     {"form", 0, true},
@@ -20,7 +20,7 @@ constexpr std::array<TOptionSpec, 6> kSpecs{{
 }  // namespace
 
 TProgramOptions ParseProgramOptions(int argc, const char* const* argv) {
-  const TCommandLine line = ParseCommandLine(argc, argv, kSpecs);
+  const TCommandLine line = ParseCommandLine(argc, argv, kOptionDefinitions);
   TProgramOptions options;
   for (const TParsedOption& o : line.Options) {
     if (o.Long == "help") options.Help = true;

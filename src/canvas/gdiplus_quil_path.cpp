@@ -42,7 +42,7 @@ void TQuilGDIPlusPath::Curve(const std::vector<TPointFloat>& points, float tensi
 
 void TQuilGDIPlusPath::TextOut(float x, float y, const std::string& text) {
   if (!ICanvas) return;
-  TGPFontSpec font = ICanvas->TextEngine().Font();
+  TGPFontDescription font = ICanvas->TextEngine().Font();
   font.Style = 0;
   ICanvas->TextEngine().AddOutline(IPath, text, x, y, font, -ICanvas->Font().Height());
 }

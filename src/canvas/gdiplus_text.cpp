@@ -66,7 +66,7 @@ void TGPTextEngine::FreeContexts() {
 }
 
 // The carried fonts live in a font map of their own; contexts of the other map cannot use them.
-void TGPTextEngine::SetFont(const TGPFontSpec& font) {
+void TGPTextEngine::SetFont(const TGPFontDescription& font) {
   if (font == font_) return;
   font_ = font;
   ++fontGeneration_;
@@ -77,7 +77,7 @@ void TGPTextEngine::SetFont(const TGPFontSpec& font) {
   }
 }
 
-PangoFontMap* TGPTextEngine::FontMapOf(const TGPFontSpec& font) const {
+PangoFontMap* TGPTextEngine::FontMapOf(const TGPFontDescription& font) const {
   if (const TPrivateFace* face = QuilPrivateFont(font.Family)) return face->FontMap;
   return fontMap_ ? fontMap_ : pango_cairo_font_map_get_default();
 }
@@ -111,7 +111,7 @@ double PangoAbsoluteUnits(double emPixels) { return std::min(emPixels, kLargestE
 
 }  // namespace
 
-void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontSpec& font, double emPixels) const {
+void TGPTextEngine::ApplyFont(PangoLayout* layout, const TGPFontDescription& font, double emPixels) const {
   PangoFontDescription* desc = pango_font_description_new();
   const TPrivateFace* face = QuilPrivateFont(font.Family);
   const std::string& family = face ? face->Family : font.Family;
@@ -191,8 +191,8 @@ void TGPTextEngine::Draw(cairo_t* cr, double x, double y, const std::string& tex
   cairo_new_path(cr);
 }
 
-void TGPTextEngine::AddOutline(TGPPath& path, const std::string& text, double x, double y, const TGPFontSpec& font,
-                               double emPixels) {
+void TGPTextEngine::AddOutline(TGPPath& path, const std::string& text, double x, double y,
+                               const TGPFontDescription& font, double emPixels) {
   if (text.empty()) return;
   cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
   cairo_t* cr = cairo_create(scratch);

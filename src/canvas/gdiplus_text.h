@@ -16,11 +16,11 @@ namespace quil {
 // The backend font: an installed family (or the nearest Pango finds; "Elektra" and "DS-Digital"
 // are the fonts the program carries), a size in points and style bits bold 1, italic 2,
 // underline 4, strike-out 8.
-struct TGPFontSpec {
+struct TGPFontDescription {
   std::string Family;
   float Size = 8;
   uint32_t Style = 0;
-  friend bool operator==(const TGPFontSpec&, const TGPFontSpec&) = default;
+  friend bool operator==(const TGPFontDescription&, const TGPFontDescription&) = default;
 };
 
 // The logical box of a text laid out from (0, 0), in pixels.
@@ -40,8 +40,8 @@ class TGPTextEngine {
   TGPTextEngine(const TGPTextEngine&) = delete;
   TGPTextEngine& operator=(const TGPTextEngine&) = delete;
 
-  void SetFont(const TGPFontSpec& font);
-  const TGPFontSpec& Font() const { return font_; }
+  void SetFont(const TGPFontDescription& font);
+  const TGPFontDescription& Font() const { return font_; }
 
   // The default box holds the whole text; the typographic one leaves out trailing blanks.
   TGPTextSize Measure(const std::string& text, bool typographic);
@@ -50,7 +50,7 @@ class TGPTextEngine {
   // The text with its box's top-left corner at (x, y), painted with cr's source.
   void Draw(cairo_t* cr, double x, double y, const std::string& text, TGPTextHint hint);
   // The outline of the text at (x, y) in the family and style of font, em size in pixels.
-  void AddOutline(TGPPath& path, const std::string& text, double x, double y, const TGPFontSpec& font,
+  void AddOutline(TGPPath& path, const std::string& text, double x, double y, const TGPFontDescription& font,
                   double emPixels);
 
   // How many times text was laid out to be measured.
@@ -72,15 +72,15 @@ class TGPTextEngine {
   PangoContext* NewContext(TGPTextHint hint) const;
   PangoContext* NewContext(PangoFontMap* map, TGPTextHint hint) const;
   // The map a font's family is found in: the carried fonts' own, or the engine's.
-  PangoFontMap* FontMapOf(const TGPFontSpec& font) const;
+  PangoFontMap* FontMapOf(const TGPFontDescription& font) const;
   void FreeContexts();
-  void ApplyFont(PangoLayout* layout, const TGPFontSpec& font, double emPixels) const;
+  void ApplyFont(PangoLayout* layout, const TGPFontDescription& font, double emPixels) const;
   TRenderContext& RenderContext(TGPTextHint hint);
 
   PangoFontMap* fontMap_;
   // The map the cached contexts were made with.
   PangoFontMap* contextMap_ = nullptr;
-  TGPFontSpec font_;
+  TGPFontDescription font_;
   unsigned fontGeneration_ = 1;
   std::string fontKey_;
   TRenderContext measure_;

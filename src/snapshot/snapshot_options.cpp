@@ -12,7 +12,7 @@ namespace quil {
 
 namespace {
 
-constexpr std::array<TOptionSpec, 18> kSpecs{{
+constexpr std::array<TOptionDefinition, 18> kOptionDefinitions{{
     {"help", 'h', false},
     {"version", 'V', false},
     {"form", 0, true},
@@ -132,7 +132,7 @@ void TakeOperands(const std::vector<std::string>& operands, TSnapshotOptions& op
 }  // namespace
 
 TSnapshotOptions ParseSnapshotOptions(int argc, const char* const* argv) {
-  const TCommandLine line = ParseCommandLine(argc, argv, kSpecs);
+  const TCommandLine line = ParseCommandLine(argc, argv, kOptionDefinitions);
   TSnapshotOptions options;
   for (const TParsedOption& o : line.Options) TakeOption(o, options);
   if (options.Help || options.Version) return options;

@@ -22,7 +22,7 @@ TProgramOptions Program(const std::vector<std::string>& args) {
 }
 
 TEST(CommandLine, OptionsAndOperandsInEveryConventionalSpelling) {
-  constexpr TOptionSpec specs[] = {{"flag", 'f', false}, {"value", 'v', true}};
+  constexpr TOptionDefinition definitions[] = {{"flag", 'f', false}, {"value", 'v', true}};
   struct TCase {
     std::vector<std::string> Args;
     std::vector<std::string> Values;  // of --value, in order
@@ -36,7 +36,7 @@ TEST(CommandLine, OptionsAndOperandsInEveryConventionalSpelling) {
            {{"--value=", "--", "--flag", "-v"}, {""}, {"--flag", "-v"}, false},
        }) {
     const auto argv = Argv(c.Args);
-    const TCommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), specs);
+    const TCommandLine line = ParseCommandLine(static_cast<int>(argv.size()), argv.data(), definitions);
     std::vector<std::string> values;
     for (const TParsedOption& o : line.Options)
       if (o.Long == "value") values.push_back(o.Value);
@@ -47,11 +47,11 @@ TEST(CommandLine, OptionsAndOperandsInEveryConventionalSpelling) {
 }
 
 TEST(CommandLine, WhatItDoesNotAcceptIsAUsageError) {
-  constexpr TOptionSpec specs[] = {{"flag", 'f', false}, {"value", 'v', true}};
+  constexpr TOptionDefinition definitions[] = {{"flag", 'f', false}, {"value", 'v', true}};
   for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
            {"--nope"}, {"-x"}, {"-fv"}, {"--value"}, {"a", "-v"}, {"--flag=1"}, {"--fla"}}) {
     const auto argv = Argv(args);
-    EXPECT_THROW(ParseCommandLine(static_cast<int>(argv.size()), argv.data(), specs), EUsageError) << args[0];
+    EXPECT_THROW(ParseCommandLine(static_cast<int>(argv.size()), argv.data(), definitions), EUsageError) << args[0];
   }
 }
 
