@@ -22,7 +22,8 @@ TXSession::~TXSession() {
   XCloseDisplay(display_);
 }
 
-Window TXSession::FindWindow(const std::string& title) const {
+// The first mapped top-level window that matches.
+Window TXSession::FindTopLevel(const std::function<bool(Window)>& matches) const {
   Window root = DefaultRootWindow(display_);
   Window parent = 0;
   Window* children = nullptr;
@@ -32,42 +33,38 @@ Window TXSession::FindWindow(const std::string& title) const {
   for (unsigned i = 0; i < count && !found; ++i) {
     XWindowAttributes attributes;
     if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
-    char* name = nullptr;
-    if (XFetchName(display_, children[i], &name) && name) {
-      if (title == name) found = children[i];
-      XFree(name);
-    }
+    if (matches(children[i])) found = children[i];
   }
   if (children) XFree(children);
   return found;
 }
 
+Window TXSession::FindWindow(const std::string& title) const {
+  return FindTopLevel([&](Window window) {
+    char* name = nullptr;
+    if (!XFetchName(display_, window, &name) || !name) return false;
+    const bool same = title == name;
+    XFree(name);
+    return same;
+  });
+}
+
 Window TXSession::FindWindowOf(pid_t pid) const {
   const Atom pidAtom = XInternAtom(display_, "_NET_WM_PID", True);
   if (pidAtom == None) return 0;
-  Window root = DefaultRootWindow(display_);
-  Window parent = 0;
-  Window* children = nullptr;
-  unsigned count = 0;
-  Window found = 0;
-  if (!XQueryTree(display_, root, &root, &parent, &children, &count)) return 0;
-  for (unsigned i = 0; i < count && !found; ++i) {
-    XWindowAttributes attributes;
-    if (!XGetWindowAttributes(display_, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+  return FindTopLevel([&](Window window) {
     Atom type = None;
     int format = 0;
     unsigned long items = 0, after = 0;
     unsigned char* data = nullptr;
-    if (XGetWindowProperty(display_, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                           &data) == Success &&
-        data) {
-      if (format == 32 && items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid)
-        found = children[i];
-      XFree(data);
-    }
-  }
-  if (children) XFree(children);
-  return found;
+    if (XGetWindowProperty(display_, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
+                           &data) != Success ||
+        !data)
+      return false;
+    const bool same = format == 32 && items == 1 && static_cast<pid_t>(*reinterpret_cast<unsigned long*>(data)) == pid;
+    XFree(data);
+    return same;
+  });
 }
 
 TPixels TXSession::Capture(Window window, int left, int top, int width, int height) const {

@@ -61,6 +61,8 @@ class TXSession {
   void Sync();
 
  private:
+  Window FindTopLevel(const std::function<bool(Window)>& matches) const;
+
   Display* display_ = nullptr;
   std::vector<unsigned> buttonsDown_;
   std::vector<std::string> keysDown_;
