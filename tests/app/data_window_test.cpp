@@ -1,10 +1,7 @@
 // "quilchart FILE": the program opened on a data file shows that surface inside its chart's
 // walls; help, version and bad command lines need no window, and a file that cannot be read
 // stops the program before one appears.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -12,23 +9,17 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/x_session.h"
+#include "app/program_window.h"
 
 namespace quil::testing {
 namespace {
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
-
-// Chart1 as the main window places it, and its bevel's corners once it has painted.
-constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
-constexpr uint32_t kHighlight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0xA0A0A0;
 
 int Red(uint32_t p) { return static_cast<int>(p >> 16); }
 int Green(uint32_t p) { return static_cast<int>((p >> 8) & 0xFF); }
@@ -40,29 +31,22 @@ bool IsDark(uint32_t p) { return Red(p) < 0x80 && Green(p) < 0x80 && Blue(p) < 0
 bool IsSurface(uint32_t p) { return Blue(p) > Red(p) + 30 && Blue(p) > Green(p) + 30; }
 
 struct TRun {
-  pid_t Pid = -1;
   int ExitStatus = -1;
   std::string Output;
   std::string Errors;
 };
 
-class DataWindowTest : public ::testing::Test {
+class DataWindowTest : public ProgramWindowTest {
  protected:
-  static void SetUpTestSuite() { session_ = std::make_unique<TXSession>(); }
-  static void TearDownTestSuite() { session_.reset(); }
-
   void SetUp() override {
-    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
+    ASSERT_NO_FATAL_FAILURE(ProgramWindowTest::SetUp());
     dir_ = fs::temp_directory_path() / ("quil-data-window-" + std::to_string(getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
 
   void TearDown() override {
-    if (pid_ > 0 && !WaitForExit(pid_, 0ms)) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
+    ProgramWindowTest::TearDown();
     fs::remove_all(dir_);
   }
 
@@ -71,30 +55,21 @@ class DataWindowTest : public ::testing::Test {
     return (dir_ / name).string();
   }
 
-  // Starts the program with these arguments; its output and errors go to files in the folder.
-  void Start(const std::vector<std::string>& args, bool withDisplay = true) {
-    pid_ = fork();
-    ASSERT_GE(pid_, 0);
-    if (pid_ == 0) {
-      const int out = open((dir_ / "stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      const int err = open((dir_ / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      if (out >= 0) dup2(out, STDOUT_FILENO);
-      if (err >= 0) dup2(err, STDERR_FILENO);
-      setenv("XDG_CONFIG_HOME", "/nonexistent/quil-data-window-test", 1);
-      if (!withDisplay) unsetenv("DISPLAY");
-      std::vector<char*> argv{const_cast<char*>(QUIL_APP_PATH)};
-      for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-      argv.push_back(nullptr);
-      execv(QUIL_APP_PATH, argv.data());
-      _exit(127);
-    }
+  // The program with these arguments; its output and errors go to files in the folder.
+  TProgramStart With(const std::vector<std::string>& args, bool withDisplay = true) const {
+    TProgramStart start{.Arguments = args,
+                        .Environment = {{"XDG_CONFIG_HOME", "/nonexistent/quil-data-window-test"}},
+                        .OutputFile = dir_ / "stdout",
+                        .ErrorFile = dir_ / "stderr"};
+    if (!withDisplay) start.Environment.emplace_back("DISPLAY", std::nullopt);
+    return start;
   }
 
   // Runs the program to its end (it must end by itself) and answers what it said.
   TRun RunToEnd(const std::vector<std::string>& args, bool withDisplay = true) {
-    Start(args, withDisplay);
     TRun run;
-    const std::optional<int> status = WaitForExit(pid_, 15s);
+    EXPECT_TRUE(program_.Start(With(args, withDisplay)));
+    const std::optional<int> status = program_.WaitForExit(15s);
     EXPECT_TRUE(status) << "the program did not end by itself";
     run.ExitStatus = status.value_or(-1);
     run.Output = Read("stdout");
@@ -102,42 +77,30 @@ class DataWindowTest : public ::testing::Test {
     return run;
   }
 
-  void OpenOnAHill(Window& window);
+  void OpenOnAHill();
 
   std::string Read(const std::string& name) const {
     std::ifstream in(dir_ / name);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  static inline std::unique_ptr<TXSession> session_;
-  TXSession& x_ = *session_;
-  pid_t pid_ = -1;
   fs::path dir_;
 };
 
 // Opens the program on a hill on a 9 x 7 grid, given as a matrix of heights, and waits for the
 // chart's first paint.
-void DataWindowTest::OpenOnAHill(Window& window) {
+void DataWindowTest::OpenOnAHill() {
   std::string matrix;
   for (int z = 0; z < 7; ++z) {
     for (int x = 0; x < 9; ++x) matrix += std::to_string(10 - (x - 4) * (x - 4) - (z - 3) * (z - 3)) + " ";
     matrix += "\n";
   }
-  Start({WriteData("hill.txt", matrix)});
-  ASSERT_TRUE(WaitUntil([&] { return (window = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
-  ASSERT_TRUE(WaitUntil(
-      [&] {
-        return x_.Pixel(window, kChartLeft, kChartTop) == kHighlight &&
-               x_.Pixel(window, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
-      },
-      10s))
-      << "the chart was never painted";
+  ASSERT_NO_FATAL_FAILURE(OpenMainWindow(With({WriteData("hill.txt", matrix)})));
 }
 
 TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
-  Window window = 0;
-  ASSERT_NO_FATAL_FAILURE(OpenOnAHill(window));
-  const TPixels chart = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
+  ASSERT_NO_FATAL_FAILURE(OpenOnAHill());
+  const TPixels chart = Chart();
 
   // The box of walls: the left wall's yellow gives its left side and bottom (the palette legend
   // covers the wall's top), the back wall's dark top edge its top, seen in a column right of the
@@ -181,19 +144,18 @@ TEST_F(DataWindowTest, TheSurfaceOfTheFileShowsInsideTheWalls) {
 
 // A middle-button drag turns the view of a data file's surface; the drag's end leaves it turned.
 TEST_F(DataWindowTest, AMiddleDragTurnsTheView) {
-  Window window = 0;
-  ASSERT_NO_FATAL_FAILURE(OpenOnAHill(window));
-  const TPixels before = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
-  x_.MoveMouse(window, 640, 470);
+  ASSERT_NO_FATAL_FAILURE(OpenOnAHill());
+  const TPixels before = Chart();
+  x_.MoveMouse(window_, 640, 470);
   x_.PressButton(2, true);
-  x_.MoveMouse(window, 670, 460);
-  x_.MoveMouse(window, 700, 450);
+  x_.MoveMouse(window_, 670, 460);
+  x_.MoveMouse(window_, 700, 450);
   x_.PressButton(2, false);
   x_.Sync();
   TPixels after;
   EXPECT_TRUE(WaitUntil(
       [&] {
-        after = x_.Capture(window, kChartLeft, kChartTop, kChartWidth, kChartHeight);
+        after = Chart();
         return !(after == before);
       },
       10s))

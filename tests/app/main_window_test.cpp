@@ -1,66 +1,37 @@
 // The program as a user meets it: started as its own process on the test's X display, looked
 // at through the window's pixels, driven with the real keyboard and mouse, closed by request.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cairo.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "app/x_session.h"
+#include "app/program_window.h"
 
 namespace quil::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr uint32_t kBtnFace = 0xF0F0F0;
-constexpr uint32_t kHighlight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0xA0A0A0;
-
-// Chart1 and Button1 as the main window places them.
-constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
-constexpr int kButtonLeft = 1104, kButtonTop = 768, kButtonWidth = 137, kButtonHeight = 25;
-
 bool IsDark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 0xE0 && ((rgb >> 8) & 0xFF) < 0xE0 && (rgb & 0xFF) < 0xE0; }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramWindowTest {
  protected:
-  // One connection for the whole suite keeps the X server from resetting between tests.
-  static void SetUpTestSuite() { session_ = std::make_unique<TXSession>(); }
-  static void TearDownTestSuite() { session_.reset(); }
-
   void SetUp() override {
-    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
+    ASSERT_NO_FATAL_FAILURE(ProgramWindowTest::SetUp());
     errors_ = std::filesystem::temp_directory_path() / ("quil-main-window-" + std::to_string(getpid()) + ".stderr");
-    pid_ = fork();
-    ASSERT_GE(pid_, 0);
-    if (pid_ == 0) {
-      const int fd = open(errors_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-      if (fd >= 0) dup2(fd, STDERR_FILENO);
-      execl(QUIL_APP_PATH, QUIL_APP_PATH, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return (window_ = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
-    ASSERT_TRUE(WaitUntil([&] { return ChartPainted(); }, 10s)) << "the chart was never painted";
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow({.ErrorFile = errors_}));
   }
 
   void TearDown() override {
-    if (pid_ > 0 && !WaitForExit(0ms)) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
+    ProgramWindowTest::TearDown();
     std::filesystem::remove(errors_);
   }
 
@@ -72,26 +43,13 @@ class MainWindowTest : public ::testing::Test {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
 
-  bool ChartPainted() const {
-    return x_.Pixel(window_, kChartLeft, kChartTop) == kHighlight &&
-           x_.Pixel(window_, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
-  }
-
-  TPixels Chart() const { return x_.Capture(window_, kChartLeft, kChartTop, kChartWidth, kChartHeight); }
   TPixels Button() const { return x_.Capture(window_, kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight); }
-
-  // The exit status once the program has ended within the time, nullopt if it still runs.
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout) { return quil::testing::WaitForExit(pid_, timeout); }
 
   // Waits until the button's picture differs from (or, with same, equals) a given one.
   bool WaitForButton(const TPixels& reference, bool same) {
     return WaitUntil([&] { return (Button() == reference) == same; }, 3s);
   }
 
-  static inline std::unique_ptr<TXSession> session_;
-  TXSession& x_ = *session_;
-  pid_t pid_ = -1;
-  Window window_ = 0;
   std::filesystem::path errors_;
 };
 
@@ -228,7 +186,7 @@ TEST_F(MainWindowTest, ClickingTheButtonOrPressingSpaceChangesNothing) {
   x_.Focus(window_);
   x_.Key("space");
   x_.MoveMouse(window_, 20, 20);
-  EXPECT_FALSE(WaitForExit(300ms)) << "the program ended";
+  EXPECT_FALSE(program_.WaitForExit(300ms)) << "the program ended";
   EXPECT_EQ(x_.FindWindow("Form1"), window_);
   EXPECT_EQ(Chart(), chart);
 }
@@ -253,7 +211,7 @@ TEST_F(MainWindowTest, ResizingTheWindowMovesNothing) {
 
 TEST_F(MainWindowTest, ClosingTheWindowEndsTheProgramWithStatusZero) {
   x_.RequestClose(window_);
-  const std::optional<int> status = WaitForExit(5s);
+  const std::optional<int> status = program_.WaitForExit(5s);
   ASSERT_TRUE(status.has_value()) << "still running 5 s after the close request";
   EXPECT_EQ(*status, 0);
   EXPECT_EQ(Errors(), "") << "closing must be silent";
@@ -272,7 +230,7 @@ void MainWindowTest::UseThenClose(bool destroy) {
     x_.DestroyWindow(window_);
   else
     x_.RequestClose(window_);
-  const std::optional<int> status = WaitForExit(5s);
+  const std::optional<int> status = program_.WaitForExit(5s);
   ASSERT_TRUE(status.has_value()) << "still running 5 s after the window went";
   EXPECT_EQ(*status, 0);
   EXPECT_EQ(Errors(), "") << "closing must be silent";

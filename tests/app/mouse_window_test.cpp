@@ -3,65 +3,30 @@
 // fixes the axes at 0 .. 0 and the picture, labels included, stays as it was. What a person
 // sees change is the zoom band while dragging.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <memory>
 #include <optional>
-#include <thread>
 
-#include "app/x_session.h"
+#include "app/program_window.h"
 
 namespace quil::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr uint32_t kBtnFace = 0xF0F0F0;
 constexpr uint32_t kSilver = 0xC0C0C0;
-constexpr uint32_t kHighlight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0xA0A0A0;
 
-// Chart1 as the main window places it, and a rectangle inside its plotting area, in window pixels.
-constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
+// A rectangle inside the chart's plotting area, in window pixels.
 constexpr int kBandLeft = 500, kBandTop = 400, kBandRight = 700, kBandBottom = 600;
 
-class MouseWindowTest : public ::testing::Test {
+class MouseWindowTest : public ProgramWindowTest {
  protected:
-  static void SetUpTestSuite() { session_ = std::make_unique<TXSession>(); }
-  static void TearDownTestSuite() { session_.reset(); }
-
   void SetUp() override {
-    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
-    pid_ = fork();
-    ASSERT_GE(pid_, 0);
-    if (pid_ == 0) {
-      execl(QUIL_APP_PATH, QUIL_APP_PATH, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return (window_ = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          return x_.Pixel(window_, kChartLeft, kChartTop) == kHighlight &&
-                 x_.Pixel(window_, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
-        },
-        10s))
-        << "the chart was never painted";
+    ASSERT_NO_FATAL_FAILURE(ProgramWindowTest::SetUp());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow());
     first_ = Chart();
   }
 
-  void TearDown() override {
-    x_.ReleaseAll();
-    if (pid_ > 0 && !WaitForExit(pid_, 0ms)) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
-  TPixels Chart() const { return x_.Capture(window_, kChartLeft, kChartTop, kChartWidth, kChartHeight); }
-  uint32_t Pixel(int x, int y) const { return x_.Pixel(window_, x, y); }
   bool ShowsFirstPicture() const {
     return WaitUntil([&] { return Chart() == first_; }, 3s);
   }
@@ -70,21 +35,11 @@ class MouseWindowTest : public ::testing::Test {
     return WaitUntil([&] { return Pixel((kBandLeft + x) / 2, kBandTop) == kSilver; }, 3s);
   }
 
-  // Moves in steps, each handled before the next, as a hand's drag arrives.
-  void DragTo(int x, int y) {
-    x_.MoveMouse(window_, x, y);
-    std::this_thread::sleep_for(30ms);
-  }
-
   void ExpectStillRunning() {
-    EXPECT_FALSE(WaitForExit(pid_, 100ms)) << "the program ended";
+    EXPECT_FALSE(program_.WaitForExit(100ms)) << "the program ended";
     EXPECT_EQ(x_.FindWindow("Form1"), window_);
   }
 
-  static inline std::unique_ptr<TXSession> session_;
-  TXSession& x_ = *session_;
-  pid_t pid_ = -1;
-  Window window_ = 0;
   TPixels first_;
 };
 
@@ -150,10 +105,7 @@ TEST_F(MouseWindowTest, ADragOutOfTheWindowAndBackEndsCleanly) {
   EXPECT_TRUE(ShowsFirstPicture()) << "a pan released outside the window";
   ExpectStillRunning();
 
-  x_.RequestClose(window_);
-  const std::optional<int> status = WaitForExit(pid_, 5s);
-  ASSERT_TRUE(status.has_value());
-  EXPECT_EQ(*status, 0);
+  ExpectCloseEndsTheProgram(window_);
 }
 
 }  // namespace

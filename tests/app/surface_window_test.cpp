@@ -3,29 +3,19 @@
 // the wheel scrolls. The window is the main window stored with data by surface_form_writer and
 // opened with "quilchart --form FILE".
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <memory>
-#include <optional>
 #include <string>
 #include <thread>
 
-#include "app/x_session.h"
+#include "app/program_window.h"
 
 namespace quil::testing {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr uint32_t kHighlight = 0xFFFFFF;
-constexpr uint32_t kShadow = 0xA0A0A0;
-
-// Chart1 as the main window places it, in window pixels.
-constexpr int kChartLeft = 185, kChartTop = 120, kChartWidth = 913, kChartHeight = 705;
 // A zoom rectangle inside the plotting area, and the strips beside the plotting area where
 // the left and bottom axes write their labels.
 constexpr int kBandLeft = 520, kBandTop = 380, kBandRight = 760, kBandBottom = 560;
@@ -40,44 +30,21 @@ const std::string& FormFile() {
   return path;
 }
 
-class SurfaceWindowTest : public ::testing::Test {
+class SurfaceWindowTest : public ProgramWindowTest {
  protected:
   static void SetUpTestSuite() {
     const std::string command = std::string(QUIL_FORM_WRITER_PATH) + " " + FormFile() + " 30";
     formWritten_ = std::system(command.c_str()) == 0;
-    session_ = std::make_unique<TXSession>();
+    ProgramWindowTest::SetUpTestSuite();
   }
-  static void TearDownTestSuite() { session_.reset(); }
 
   void SetUp() override {
     ASSERT_TRUE(formWritten_) << "surface_form_writer failed";
-    ASSERT_TRUE(x_.Connected()) << "no X display: run the window tests under xvfb-run";
-    pid_ = fork();
-    ASSERT_GE(pid_, 0);
-    if (pid_ == 0) {
-      execl(QUIL_APP_PATH, QUIL_APP_PATH, "--form", FormFile().c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    ASSERT_TRUE(WaitUntil([&] { return (window_ = x_.FindWindow("Form1")) != 0; }, 15s)) << "no window \"Form1\"";
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          return x_.Pixel(window_, kChartLeft, kChartTop) == kHighlight &&
-                 x_.Pixel(window_, kChartLeft + kChartWidth - 1, kChartTop + kChartHeight - 1) == kShadow;
-        },
-        10s))
-        << "the chart was never painted";
+    ASSERT_NO_FATAL_FAILURE(ProgramWindowTest::SetUp());
+    ASSERT_NO_FATAL_FAILURE(OpenMainWindow({.Arguments = {"--form", FormFile()}}));
     first_ = Settled();
   }
 
-  void TearDown() override {
-    x_.ReleaseAll();
-    if (pid_ > 0 && !WaitForExit(pid_, 0ms)) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
-    }
-  }
-
-  TPixels Chart() const { return x_.Capture(window_, kChartLeft, kChartTop, kChartWidth, kChartHeight); }
   TPixels LeftLabels() const {
     return x_.Capture(window_, kLeftLabelsX, kLeftLabelsY, kLeftLabelsWidth, kLeftLabelsHeight);
   }
@@ -109,11 +76,6 @@ class SurfaceWindowTest : public ::testing::Test {
     return WaitUntil([&] { return Chart() == first_; }, 3s);
   }
 
-  // Moves in steps, each handled before the next, as a hand's drag arrives.
-  void DragTo(int x, int y) {
-    x_.MoveMouse(window_, x, y);
-    std::this_thread::sleep_for(30ms);
-  }
   void Drag(unsigned button, int fromX, int fromY, int toX, int toY) {
     x_.MoveMouse(window_, fromX, fromY);
     x_.PressButton(button, true);
@@ -138,10 +100,6 @@ class SurfaceWindowTest : public ::testing::Test {
   }
 
   static inline bool formWritten_ = false;
-  static inline std::unique_ptr<TXSession> session_;
-  TXSession& x_ = *session_;
-  pid_t pid_ = -1;
-  Window window_ = 0;
   TPixels first_, firstLeftLabels_, firstBottomLabels_;
 };
 
@@ -179,10 +137,7 @@ TEST_F(SurfaceWindowTest, WheelNotchesScrollTheVerticalAxes) {
   UndoByDraggingBack();
   EXPECT_TRUE(ShowsFirstPicture());
 
-  x_.RequestClose(window_);
-  const std::optional<int> status = WaitForExit(pid_, 5s);
-  ASSERT_TRUE(status.has_value());
-  EXPECT_EQ(*status, 0);
+  ExpectCloseEndsTheProgram(window_);
 }
 
 }  // namespace
