@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/gtk_form_window_parts.h"
+#include "app/gtk_natural_size_layout.h"
 #include "app/screen_cursors.h"
 #include "core/rounding.h"
 
@@ -77,13 +78,13 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors, TPlac
 
   // A layout places its children at fixed positions like GtkFixed, but asks for no size of
   // its own: the window can be made smaller than the children, which are then clipped.
-  layout_ = gtk_layout_new(nullptr, nullptr);
   if (window_) {
+    layout_ = gtk_layout_new(nullptr, nullptr);
     gtk_container_add(GTK_CONTAINER(window_), layout_);
   } else {
+    layout_ = NewNaturalSizeLayout(form.ClientWidth(), form.ClientHeight());
     // Kept alive until this host goes, whatever container the program puts it in or takes it from.
     embeddedLayout_ = GTK_WIDGET(g_object_ref_sink(layout_));
-    gtk_widget_set_size_request(layout_, form.ClientWidth(), form.ClientHeight());
   }
   Signals::ConnectWindow(*this);
 
@@ -274,7 +275,7 @@ TPoint TGtkFormWindow::CursorPos(const TControl& control) const {
 void TGtkFormWindow::BoundsChanged(TControl& control) {
   if (&control == &form_) {
     if (window_) gtk_window_resize(GTK_WINDOW(window_), std::max(1, control.Width()), std::max(1, control.Height()));
-    else if (layout_) gtk_widget_set_size_request(layout_, std::max(1, control.Width()), std::max(1, control.Height()));
+    else if (layout_) SetNaturalSize(layout_, control.Width(), control.Height());
     return;
   }
   TControlWidget* child = Find(control);

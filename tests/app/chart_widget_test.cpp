@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "app/gtk_chart_widget.h"
 #include "app/screen_cursors.h"
@@ -117,10 +118,15 @@ TEST_F(ChartWidgetTest, TheChartShowsBelowTheProgramsButtonAsItDrawsItself) {
   EXPECT_EQ(different, 0);
 }
 
+// Larger and smaller than the chart's start size of 400 x 300: the program's window decides.
 TEST_F(ChartWidgetTest, TheChartFollowsTheRoomItIsGiven) {
-  x_.Resize(Xid(), 600, 500);
-  ASSERT_TRUE(Pump([&] { return chart_.Width() == 600; }));
-  EXPECT_EQ(chart_.Height(), 500 - ChartOrigin().Y);
+  for (const auto& [width, height] : {std::pair{600, 500}, {250, 180}, {60, 60}}) {
+    x_.Resize(Xid(), width, height);
+    ASSERT_TRUE(Pump([&] { return chart_.Width() == width; })) << width << " x " << height;
+    EXPECT_EQ(chart_.Height(), height - ChartOrigin().Y) << width << " x " << height;
+  }
+  const TPixels shown = x_.Capture(Xid(), 0, ChartOrigin().Y, 60, 60 - ChartOrigin().Y);
+  EXPECT_EQ(shown.At(0, ChartOrigin().Y), 0xFFFFFFu) << "the small chart still paints its bevel";
 }
 
 TEST_F(ChartWidgetTest, ADragOnTheChartZoomsIt) {
