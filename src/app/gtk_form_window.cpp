@@ -77,7 +77,8 @@ TGtkFormWindow::TGtkFormWindow(TForm& form, const TScreenCursors& cursors, TPlac
                                               GTK_STYLE_PROVIDER_PRIORITY_APPLICATION);
 
   // A layout places its children at fixed positions like GtkFixed, but asks for no size of
-  // its own: the window can be made smaller than the children, which are then clipped.
+  // its own: the window can be made smaller than the children, which are then clipped. An
+  // embedded form's layout asks for its form's size only as the natural size.
   if (window_) {
     layout_ = gtk_layout_new(nullptr, nullptr);
     gtk_container_add(GTK_CONTAINER(window_), layout_);
